@@ -1,0 +1,28 @@
+// The numbers behind the streamline animation: its constants, clock and the two rippled lines
+// that follow every streamline. Drawing them is the window's business.
+#pragma once
+
+#include "Mdl_Common.hpp"
+
+namespace jouk {
+
+// Start, first step: takes kAnim from kMax and sets the wave constants.
+void PrepareAnimation(FlowState& st);
+
+// Start, clock: dtAnim = (timer interval read back, ms) / 100 and tAnim = 0.
+void ResetAnimationClock(FlowState& st, int intervalMs);
+
+// Tick, first step: tAnim = tAnim + dtAnim.
+void AdvanceAnimationTime(FlowState& st);
+
+// Index of the last streamline a tick animates: the integer part of kAnim, kept within the
+// streamlines the last recompute sized.
+int LastAnimatedStreamline(const FlowState& st);
+
+// Tick, update pass: for streamlines 1..kAnim and points 1..nPts, with x = XS(i, j),
+//   w      = YS(i, j) + AmpLong·sin(2π·(x/LenLong − tAnim))
+//   YAnim1 = w + AmpShort1·sin(2π·(x/LenShort − tAnim))
+//   YAnim2 = w + AmpShort2·cos(2π·(x/LenShort − tAnim))
+void UpdateDisplacedLines(FlowState& st);
+
+}  // namespace jouk

@@ -1,0 +1,261 @@
+#include "Mdl_ZORAP.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "FlowSetup.hpp"
+
+namespace jouk {
+
+CircleGeometry CircleFor(double Eps, double Mu, int nExp) {
+  const double q = Eps / (1 + Eps);
+  const double b = (1.0 / (2 * nExp)) * (1 - std::pow(q, nExp));
+  const double a = b * std::sqrt((1 + Eps) * (1 + Eps) + Mu * Mu);
+  const double beta = std::atan(Mu / (1 + Eps));
+  return {b, a, beta};
+}
+
+void StreamlineRadius(double a, double r0, double psi, double K, double U, double sinTheta,
+                      int& converged, double& r) {
+  // Outside the domain: a division by zero or the logarithm of a non-positive ratio.
+  if (sinTheta == 0 || !(a > 0) || U == 0) {
+    converged = 0;
+    return;
+  }
+  double x1 = r0;
+  double x2 = r0;
+  int n = 0;
+  for (;;) {
+    ++n;
+    if (n == 50) {
+      converged = 0;
+      return;
+    }
+    x1 = (x2 + x1) / 2;
+    if (!(x1 > 0) || !std::isfinite(x1)) {
+      converged = 0;
+      return;
+    }
+    // g(x1) = a²/x1 + ((psi − K·ln(x1/a))/U)/sinθ
+    x2 = a * a / x1 + ((psi - K * std::log(x1 / a)) / U) / sinTheta;
+    if (!std::isfinite(x2)) {
+      converged = 0;
+      return;
+    }
+    if (!(std::fabs(x2 - x1) > 1e-7)) break;
+  }
+  r = x2;
+  converged = 1;
+}
+
+namespace {
+
+// Radius at which the streamline psi crosses the axis θ = s·π/2 (s = ±1), by bisection of
+// h(r) = U·(r − a²/r) + s·K·ln(r/a) − s·psi on r ≥ a. h(a) = −s·psi and h grows without bound;
+// with |K| ≤ 2aU (the stagnation point on the circle) h is non-decreasing, so the root is unique.
+// Serves when the fixed-point iteration gives up on the first point of a streamline.
+bool AxisRadius(double a, double psi, double K, double U, double s, double& r) {
+  if (!(a > 0) || !(U > 0)) return false;
+  const auto h = [&](double x) { return U * (x - a * a / x) + s * K * std::log(x / a) - s * psi; };
+  const double ha = h(a);
+  if (ha == 0) {
+    r = a;
+    return true;
+  }
+  if (!(ha < 0)) return false;  // no crossing outside the circle on this side
+  double lo = a;
+  double hi = 2 * a;
+  while (h(hi) < 0) {
+    lo = hi;
+    hi *= 2;
+    if (!std::isfinite(hi)) return false;
+  }
+  if (std::isnan(h(hi))) return false;
+  for (int n = 0; n < 2000; ++n) {
+    const double mid = lo + (hi - lo) / 2;
+    if (!(mid > lo && mid < hi)) break;
+    (h(mid) < 0 ? lo : hi) = mid;
+  }
+  r = hi;
+  return true;
+}
+
+// Traces the dividing streamline from the rear stagnation point outward (streamline 1) and
+// mirrors it into the front half (streamline 2).
+void DividingStreamline(FlowState& st, const FlowSetup& f) {
+  const double sinS = StagnationSine(f, st.Pi);
+  const double q0 = 1 - sinS * sinS;
+  int j = 0;
+  if (q0 >= 0) {
+    st.XS(1, 1) = f.a * std::sqrt(q0);
+    st.YS(1, 1) = f.a * sinS;
+    double r = f.a;
+    j = 1;
+    // Marches outward in r until the abscissa reaches Rmax; ends early at the last point that
+    // fits the arrays, or where the streamline has no real point at the next radius.
+    while (j < kLastPoint) {
+      r = r + st.dR;
+      const double sinT = -f.K * std::log(r / f.a) / (r - f.a * f.a / r);
+      const double q = 1 - sinT * sinT;
+      if (!(q >= 0)) break;
+      ++j;
+      const double x = r * std::sqrt(q);
+      st.XS(1, j) = x;
+      st.YS(1, j) = r * sinT;
+      if (!(x < st.Rmax)) break;
+    }
+  }
+  st.nPts[1] = j;
+  st.nPts[2] = j;
+  for (int i = 1; i <= j; ++i) {
+    st.XS(2, i) = -st.XS(1, i);
+    st.YS(2, i) = st.YS(1, i);
+  }
+}
+
+// Traces streamline k with stream-function value psi on side s (+1 above, −1 below) into
+// XH/YH by angular steps of one degree from the axis, falling back to radial marching, and
+// assembles the mirrored upstream half and the downstream half into XS/YS.
+void FurtherStreamline(FlowState& st, const FlowSetup& f, int k, double psi, double s) {
+  const double dTheta = -s * st.Pi / 180;
+  double theta = s * st.Pi / 2;
+  int converged = 0;
+  double r = f.a;
+  StreamlineRadius(f.a, f.a, psi, f.K, f.U, std::sin(theta), converged, r);
+  if (converged == 0 && !AxisRadius(f.a, psi, f.K, f.U, s, r)) {
+    st.nPts[k] = 0;
+    return;
+  }
+  st.XH[1] = 0;
+  st.YH[1] = s * r;
+
+  bool angular = true;
+  int j = 1;
+  while (j < kMaxHalfPoints) {
+    const double rPrev = r;
+    double sinT = 0;
+    if (angular) {
+      theta = theta + dTheta;
+      sinT = std::sin(theta);
+      double rOut = rPrev;
+      StreamlineRadius(f.a, rPrev, psi, f.K, f.U, sinT, converged, rOut);
+      r = rOut;
+      if (converged == 0 || std::fabs(r - rPrev) > st.dR) {
+        r = rPrev;
+        angular = false;
+      }
+    }
+    if (!angular) {
+      r = r + st.dR;
+      sinT = ((psi - f.K * std::log(r / f.a)) / f.U) / (r - f.a * f.a / r);
+    }
+    const double q = 1 - sinT * sinT;
+    if (!(q >= 0)) break;  // no real point here: the streamline ends at its last valid point
+    ++j;
+    st.XH[j] = r * std::sqrt(q);
+    st.YH[j] = r * sinT;
+    if (!(st.XH[j] < st.Rmax)) break;
+  }
+
+  const int m = j;
+  for (int i = 1; i <= m; ++i) {
+    st.XS(k, m + i - 1) = st.XH[i];
+    st.YS(k, m + i - 1) = st.YH[i];
+    st.XS(k, m - i + 1) = -st.XH[i];
+    st.YS(k, m - i + 1) = st.YH[i];
+  }
+  st.nPts[k] = 2 * m - 1;
+}
+
+}  // namespace
+
+void CircleStreamlines(FlowState& st) {
+  st.Rmax = st.Olcek;
+  // nPts holds indices 0..round(kMax); streamlines 1 and 2 always exist and 20 is the last row.
+  const int kBound = std::clamp(RoundHalfEven(st.kMax), 2, kLastStreamline);
+  st.nPts.assign(static_cast<std::size_t>(kBound) + 1, 0);
+
+  const FlowSetup f = SetUpFlow(st.Alfa, st.Eps, st.Mu, st.iKutta, st.nExp, st.Pi, st.DegToRad);
+  st.CosAlfa = std::cos(f.alpha);
+  st.SinAlfa = std::sin(f.alpha);
+  st.nB = f.b * st.nExp;
+  const double xc = st.Eps * (-f.b);
+  const double yc = st.Mu * f.b;
+
+  // The contour: 51 points, the last repeating the first, counter-clockwise from the trailing
+  // edge.
+  st.nPts[0] = 51;
+  const double dTheta0 = 2 * st.Pi / (st.nPts[0] - 1);
+  for (int i = 1; i <= st.nPts[0]; ++i) {
+    const double theta = (i - 1) * dTheta0 - (f.alpha + f.beta);
+    st.XS(0, i) = f.a * std::cos(theta);
+    st.YS(0, i) = f.a * std::sin(theta);
+  }
+
+  DividingStreamline(st, f);
+
+  // Further streamlines at psi = +1, −1, +2, −2, … times dPsi: odd k above, even k below.
+  const int kLast = LastStreamline(st, st.kMax);
+  std::array<double, kLastStreamline + 1> psiTab{};
+  for (int k = 3; k <= kLast; ++k) {
+    double s = 1;
+    psiTab[k] = st.dPsi * ((k - 1) / 2.0);
+    if (2 * (k / 2) == k) {
+      psiTab[k] = -psiTab[k - 1];
+      s = -1;
+    }
+    FurtherStreamline(st, f, k, psiTab[k], s);
+  }
+
+  // Placement: rotate by +alpha about the origin and shift to the circle centre.
+  for (int k = 0; k <= kLast; ++k) {
+    for (int i = 1; i <= st.nPts[k]; ++i) {
+      const double x = st.XS(k, i);
+      const double y = st.YS(k, i);
+      st.XS(k, i) = x * st.CosAlfa - y * st.SinAlfa + xc;
+      st.YS(k, i) = y * st.CosAlfa + x * st.SinAlfa + yc;
+    }
+  }
+}
+
+MappedPoint MapPoint(double X, double Y, double xTE, double nB, int n) {
+  const double r = std::sqrt(X * X + Y * Y);
+  const double R = r / xTE;
+  const double c = (X / R) / xTE;
+  const double s = (Y / R) / xTE;
+  const double A = std::sqrt(1 + R * R + 2 * R * c);
+  double B = 1 + R * R - 2 * R * c;
+  if (B < 0) B = 0;  // rounding near the trailing edge
+  B = std::sqrt(B);
+  // The trailing edge itself: rho = A/0 has no value, and the image tends to (−nB, 0).
+  if (B == 0) return {-nB, 0.0};
+  const double rho = A / B;
+  double lambda = std::numbers::pi / 2;
+  if (R != 1) {
+    lambda = std::atan(2 * s / (R - 1 / R));
+    if (R < 1) lambda = lambda - std::numbers::pi;
+  }
+  const double rhoN = std::pow(rho, n);
+  const double rho2N = std::pow(rho, 2 * n);
+  // D = 1 + ρ^(2n) − 2ρ^n·cos(nλ); X′ = nB·(1 − ρ^(2n))/D; Y′ = 2·nB·ρ^n·sin(nλ)/D
+  const double D = 1 + rho2N - 2 * rhoN * std::cos(n * lambda);
+  return {nB * (1 - rho2N) / D, 2 * nB * rhoN * std::sin(n * lambda) / D};
+}
+
+void MapToAirfoilPlane(FlowState& st) {
+  if (st.nPts.empty() || st.nPts[0] < 1) return;
+  const double xTE = st.XS(0, 1);  // taken once, before point (0, 1) is replaced
+  const int kLast = LastStreamline(st, st.kMax);
+  for (int i = 0; i <= kLast; ++i) {
+    const int last = std::min(st.nPts[i], kLastPoint);
+    for (int j = 1; j <= last; ++j) {
+      const MappedPoint p = MapPoint(st.XS(i, j), st.YS(i, j), xTE, st.nB, st.nExp);
+      st.XS(i, j) = p.x;
+      st.YS(i, j) = p.y;
+    }
+  }
+}
+
+}  // namespace jouk
