@@ -1,0 +1,27 @@
+// Benchmarks of the recompute pipeline at the start-up parameters and at the heaviest solution
+// the program accepts (21 streamlines of up to 5000 points).
+#include <benchmark/benchmark.h>
+
+#include "Mdl_Common.hpp"
+#include "Recompute.hpp"
+#include "bench_cases.hpp"
+
+namespace {
+
+void Recompute(benchmark::State& state, const jouk::ParameterTexts& texts) {
+  jouk::FlowState st;
+  jouk::LoadInitialisation(st);
+  for (auto _ : state) {
+    const jouk::RecomputeStatus status = jouk::Recompute(st, texts);
+    benchmark::DoNotOptimize(status.ok);
+    benchmark::ClobberMemory();
+  }
+  int points = 0;
+  for (const int n : st.nPts) points += n;
+  state.counters["points"] = points;
+}
+
+BENCHMARK_CAPTURE(Recompute, startup, jouk::bench::StartupTexts())->Name("recompute/startup");
+BENCHMARK_CAPTURE(Recompute, heavy, jouk::bench::HeavyTexts())->Name("recompute/heavy");
+
+}  // namespace
