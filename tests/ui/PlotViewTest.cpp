@@ -1,0 +1,197 @@
+// The plot view: its backing image, world window, clearing and the pixel-exact Line.
+#include <QImage>
+#include <QPixmap>
+#include <QRandomGenerator>
+#include <QtTest>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "PlotView.hpp"
+
+namespace {
+
+const QRgb kGrey = qRgb(80, 80, 80);
+const QRgb kRed = qRgb(255, 0, 0);
+
+// Pixels of image that differ from colour.
+int CountOther(const QImage& image, QRgb colour) {
+  int n = 0;
+  for (int r = 0; r < image.height(); ++r) {
+    for (int c = 0; c < image.width(); ++c) n += image.pixel(c, r) != colour;
+  }
+  return n;
+}
+
+}  // namespace
+
+class PlotViewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startsAsTheToolkitBackground() {
+    PlotView view;
+    QCOMPARE(view.sizeHint(), QSize(600, 400));
+    QCOMPARE(view.image().size(), QSize(600, 400));
+    QCOMPARE(view.image().format(), QImage::Format_RGB32);
+    const QRgb window = view.palette().color(QPalette::Window).rgb();
+    QCOMPARE(CountOther(view.image(), window), 0);
+  }
+
+  void backColourFillsAtOnceAndClsClears() {
+    PlotView view;
+    view.SetBackColor(QColor(80, 80, 80));
+    QCOMPARE(CountOther(view.image(), kGrey), 0);
+    QCOMPARE(view.BackColor(), QColor(80, 80, 80));
+    view.Scale(-3, 2, 3, -2);
+    view.Line(-3, 0, 3, 0, kRed);
+    QVERIFY(CountOther(view.image(), kGrey) > 0);
+    view.Scale(-1, 1, 1, -1);  // a new world window keeps the drawing
+    QCOMPARE(CountOther(view.image(), kGrey), 600);
+    view.Cls();
+    QCOMPARE(CountOther(view.image(), kGrey), 0);
+  }
+
+  // With 100 pixels per unit on both axes, pixel (c, r) covers x in [c/100 − 3, (c+1)/100 − 3)
+  // and y in ((1 − r/100) ... downwards); the closed window puts x = 3 and y = −2 in the last
+  // column and row.
+  void worldWindowMapsCornersAxesAndEdges() {
+    PlotView view;
+    view.SetBackColor(QColor(80, 80, 80));
+    view.Scale(-3, 2, 3, -2);
+    view.Line(-3, 2, -3, 2, kRed);  // upper-left corner
+    QCOMPARE(view.image().pixel(0, 0), kRed);
+    view.Line(3, -2, 3, -2, kRed);  // lower-right corner
+    QCOMPARE(view.image().pixel(599, 399), kRed);
+    view.Line(-2.995f, 1.005f, -2.995f, 1.005f, kRed);  // y grows upwards
+    QCOMPARE(view.image().pixel(0, 99), kRed);
+    QCOMPARE(CountOther(view.image(), kGrey), 3);
+
+    view.Cls();
+    view.Line(0, 2, 0, -2, kRed);  // the y axis: column 300, every row
+    for (int r = 0; r < 400; ++r) QCOMPARE(view.image().pixel(300, r), kRed);
+    QCOMPARE(CountOther(view.image(), kGrey), 400);
+    view.Cls();
+    view.Line(3, 0, -3, 0, kRed);  // the x axis, drawn right to left: row 200, every column
+    for (int c = 0; c < 600; ++c) QCOMPARE(view.image().pixel(c, 200), kRed);
+    QCOMPARE(CountOther(view.image(), kGrey), 600);
+  }
+
+  void penColourReplacesAndRedrawInBackgroundErasesExactly() {
+    PlotView view;
+    view.SetBackColor(QColor(80, 80, 80));
+    view.Scale(-1, 2.0 / 3.0, 1, -2.0 / 3.0);
+    const QImage blank = view.image();
+
+    // Short and long segments in all directions, some leaving the window; fixed seed.
+    QRandomGenerator random(20141201);
+    QList<QLineF> segments;
+    for (int k = 0; k < 3000; ++k) {
+      const double x = random.bounded(2.4) - 1.2;
+      const double y = random.bounded(1.6) - 0.8;
+      const double len = k % 10 == 0 ? 1.0 : 0.02;
+      segments.append(
+          QLineF(x, y, x + random.bounded(2 * len) - len, y + random.bounded(2 * len) - len));
+    }
+    const auto drawAll = [&](QRgb colour) {
+      for (const QLineF& s : segments) {
+        view.Line(float(s.x1()), float(s.y1()), float(s.x2()), float(s.y2()), colour);
+      }
+    };
+    drawAll(qRgba(200, 200, 200, 17));  // the alpha of the pen plays no part
+    QVERIFY(CountOther(view.image(), kGrey) > 3000);
+    for (int r = 0; r < 400; ++r) {
+      for (int c = 0; c < 600; ++c) {
+        const QRgb p = view.image().pixel(c, r);
+        QVERIFY(p == kGrey || p == qRgb(200, 200, 200));
+      }
+    }
+    drawAll(kGrey);
+    QCOMPARE(view.image(), blank);
+  }
+
+  void clipsFarOutsideAndHugeCoordinates() {
+    PlotView view;
+    view.SetBackColor(QColor(80, 80, 80));
+    view.Scale(-3, 2, 3, -2);
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    // Wholly outside, not finite or undefined: nothing is drawn.
+    view.Line(1e30f, 1e30f, 2e30f, 3e30f, kRed);
+    view.Line(-FLT_MAX, FLT_MAX, -FLT_MAX, -FLT_MAX, kRed);
+    view.Line(4, 0, 1e38f, 0, kRed);
+    view.Line(0, 0, inf, 0, kRed);
+    view.Line(nan, 0, 1, 1, kRed);
+    view.Line(0, nan, nan, 0, kRed);
+    QCOMPARE(CountOther(view.image(), kGrey), 0);
+
+    // Crossing the whole window from far outside: exactly the part inside is drawn.
+    view.Line(-FLT_MAX, 0, FLT_MAX, 0, kRed);
+    for (int c = 0; c < 600; ++c) QCOMPARE(view.image().pixel(c, 200), kRed);
+    QCOMPARE(CountOther(view.image(), kGrey), 600);
+    view.Cls();
+    view.Line(-3e37f, -2e37f, 3e37f, 2e37f, kRed);  // beyond double precision: no crash
+    view.Cls();
+    view.Line(-3e6f, -2e6f, 3e6f, 2e6f, kRed);  // the diagonal, lower left to upper right
+    int drawn = 0;
+    for (int r = 0; r < 400; ++r) {
+      for (int c = 0; c < 600; ++c) {
+        if (view.image().pixel(c, r) != kRed) continue;
+        ++drawn;
+        QVERIFY2(std::fabs((400 - r) - c * 2.0 / 3.0) <= 2.0,
+                 qPrintable(QStringLiteral("pixel %1,%2 off the diagonal").arg(c).arg(r)));
+      }
+    }
+    QVERIFY(drawn >= 600);
+
+    // A world window of zero width or height draws nothing.
+    view.Cls();
+    view.Scale(1, 1, 1, -1);
+    view.Line(0, 0, 2, 0, kRed);
+    view.Scale(-1, 1, 1, 1);
+    view.Line(0, 0, 0, 1, kRed);
+    QCOMPARE(CountOther(view.image(), kGrey), 0);
+  }
+
+  void polylineSetsThePixelsOfItsSegments() {
+    PlotView one, batch;
+    for (PlotView* view : {&one, &batch}) {
+      view->SetBackColor(QColor(80, 80, 80));
+      view->Scale(-1, 2.0 / 3.0, 1, -2.0 / 3.0);
+    }
+    // A wandering line that leaves and re-enters the window, with a gap of undefined points.
+    QRandomGenerator random(51);
+    std::vector<double> x(400), y(400);
+    double px = -1.1, py = 0;
+    for (std::size_t k = 0; k < x.size(); ++k) {
+      px += random.bounded(0.02);
+      py += random.bounded(0.1) - 0.05;
+      x[k] = px;
+      y[k] = py;
+    }
+    y[200] = std::numeric_limits<double>::quiet_NaN();
+    for (std::size_t k = 1; k < x.size(); ++k) {
+      one.Line(float(x[k - 1]), float(y[k - 1]), float(x[k]), float(y[k]), kRed);
+    }
+    batch.Polyline(x.data(), y.data(), int(x.size()), kRed);
+    QVERIFY(CountOther(one.image(), kGrey) > 300);
+    QCOMPARE(batch.image(), one.image());
+    batch.Polyline(x.data(), y.data(), 1, qRgb(0, 0, 255));  // one point: no segment
+    batch.Polyline(x.data(), y.data(), 0, qRgb(0, 0, 255));
+    QCOMPARE(batch.image(), one.image());
+  }
+
+  void paintingShowsTheBackingImage() {
+    PlotView view;
+    view.resize(view.sizeHint());
+    view.SetBackColor(QColor(80, 80, 80));
+    view.Scale(-3, 2, 3, -2);
+    view.Line(-2, 1, 2, -1, kRed);
+    const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, view.image());
+  }
+};
+
+QTEST_MAIN(PlotViewTest)
+#include "PlotViewTest.moc"

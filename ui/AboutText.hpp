@@ -1,0 +1,9 @@
+// The credit line and contact address shown by the About window, kept in one place.
+#pragma once
+
+namespace about_text {
+
+inline constexpr char kCreditLine[] = "developed by the Joukowsky Streamlines contributors";
+inline constexpr char kContactAddress[] = "info@example.org";
+
+}  // namespace about_text
