@@ -8,7 +8,7 @@ source "$(dirname "$0")/scripts/setup.sh"
 jouk_install_packages "${JOUK_PACKAGES[@]}" "${JOUK_CHECK_PACKAGES[@]}"
 
 echo "== tests"
-jouk_build build
+jouk_build build -DJOUK_BUILD_UI=ON
 ctest --test-dir "$JOUK_ROOT/build" --output-on-failure --parallel "$(nproc)"
 [ "${JOUK_QUICK:-0}" = 1 ] && exit 0
 
