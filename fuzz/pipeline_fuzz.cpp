@@ -72,6 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   CheckSolution(st);
+  Require(st == st, "no undefined value anywhere in the store");
 
   jouk::PrepareAnimation(st);
   jouk::ResetAnimationClock(st, 10);

@@ -75,16 +75,19 @@ std::string Rejection(const Parameters& p, double Eps, double Mu, const FlowStat
 }
 
 // Ends each streamline before its first point that is not finite, so that no reader ever meets
-// an infinite or undefined coordinate.
+// an infinite or undefined coordinate. Far from the section the map loses its precision and can
+// give such points (its ratio rho rounds to 1); they are also cleared to 0, so that the store
+// never holds a value that compares unequal to itself.
 void DropNonFinitePoints(FlowState& st) {
   const int kLast = LastStreamline(st, st.kMax);
   for (int i = 0; i <= kLast; ++i) {
     int& n = st.nPts[static_cast<std::size_t>(i)];
-    for (int j = 1; j <= n; ++j) {
-      if (!std::isfinite(st.XS(i, j)) || !std::isfinite(st.YS(i, j))) {
-        n = j - 1;
-        break;
-      }
+    const int computed = n;
+    for (int j = 1; j <= computed; ++j) {
+      const bool finite = std::isfinite(st.XS(i, j)) && std::isfinite(st.YS(i, j));
+      if (!finite && n == computed) n = j - 1;
+      if (!std::isfinite(st.XS(i, j))) st.XS(i, j) = 0;
+      if (!std::isfinite(st.YS(i, j))) st.YS(i, j) = 0;
     }
   }
 }

@@ -130,6 +130,19 @@ TEST(Recompute, HugeCoordinatesNeverLeaveNonFinitePoints) {
   ASSERT_TRUE(Recompute(st, texts).ok);
   ExpectAllFinite(st);
   EXPECT_EQ(st.nPts[0], 51);
+  EXPECT_TRUE(st == st) << "no value in the store compares unequal to itself";
+
+  // A step so large that the map's ratio rounds to 1 far from the section: those points are
+  // dropped, and the store stays free of undefined values.
+  texts = ParameterTexts{};
+  texts.Alfa = "abc";
+  texts.Olcek = "0.5";
+  texts.dPsi = "99999999999999999999";
+  texts.kMax = "7";
+  ASSERT_TRUE(Recompute(st, texts).ok);
+  ExpectAllFinite(st);
+  EXPECT_LT(st.nPts[3], 3);
+  EXPECT_TRUE(st == st);
 }
 
 struct RejectCase {
