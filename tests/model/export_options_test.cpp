@@ -126,11 +126,5 @@ TEST(ExportOptions, RejectsBadOptionsAndValuesOnOneLine) {
   }
 }
 
-TEST(ExportOptions, ShownTextIsOneShortLine) {
-  EXPECT_EQ(ShownText("a\nb\tc\x7f"), "a?b?c?");
-  EXPECT_EQ(ShownText(std::string(100, 'x')), std::string(60, 'x') + "...");
-  EXPECT_EQ(ShownText("δ"), "δ");  // UTF-8 bytes pass
-}
-
 }  // namespace
 }  // namespace jouk
