@@ -1,33 +1,82 @@
-// joukowsky-export: runs the recompute pipeline without a window and prints the result.
+// joukowsky-export: runs the recompute pipeline without a window and prints the result, or
+// draws the window's picture of it.
+#include <QApplication>
+#include <QByteArray>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "ExportOptions.hpp"
+#include "ExportPictures.hpp"
+#include "JoukVersion.hpp"
 #include "Mdl_Common.hpp"
 #include "NumberText.hpp"
+#include "OutputFile.hpp"
 #include "Recompute.hpp"
 
 namespace {
 
-void PrintTable(const jouk::FlowState& st) {
-  std::printf("row,delta,gamma,eps,mu\n");
+constexpr int kRejected = 2;
+constexpr int kNotWritten = 1;
+
+std::string TableCsv(const jouk::FlowState& st) {
+  std::string out = "row,delta,gamma,eps,mu\n";
   for (int k = 1; k <= st.nTable; ++k) {
     const auto r = static_cast<std::size_t>(k);
-    std::printf("%d,%s,%s,%s,%s\n", k, jouk::NumberToText(st.TabDelta[r]).c_str(),
-                jouk::NumberToText(st.TabGama[r]).c_str(), jouk::NumberToText(st.TabEps[r]).c_str(),
-                jouk::NumberToText(st.TabMu[r]).c_str());
+    out += std::to_string(k) + ',' + jouk::NumberToText(st.TabDelta[r]) + ',' +
+           jouk::NumberToText(st.TabGama[r]) + ',' + jouk::NumberToText(st.TabEps[r]) + ',' +
+           jouk::NumberToText(st.TabMu[r]) + '\n';
   }
+  return out;
 }
 
-void PrintStreamlines(const jouk::FlowState& st) {
-  std::printf("streamline,point,x,y\n");
+std::string StreamlinesCsv(const jouk::FlowState& st) {
+  std::string out = "streamline,point,x,y\n";
   const int kLast = jouk::LastStreamline(st, st.kMax);
+  char line[96];
   for (int k = 0; k <= kLast; ++k) {
-    for (int i = 1; i <= st.nPts[static_cast<std::size_t>(k)]; ++i) {
-      std::printf("%d,%d,%.17g,%.17g\n", k, i, st.XS(k, i), st.YS(k, i));
+    const int last = std::min(st.nPts[static_cast<std::size_t>(k)], jouk::kLastPoint);
+    for (int i = 1; i <= last; ++i) {
+      std::snprintf(line, sizeof line, "%d,%d,%.17g,%.17g\n", k, i, st.XS(k, i), st.YS(k, i));
+      out += line;
     }
   }
+  return out;
+}
+
+// What the picture shows, for its <desc>: the eight texts and the time.
+std::string Description(const jouk::ExportOptions& opts) {
+  const jouk::ParameterTexts& t = opts.texts;
+  return "Joukowsky Streamlines " + std::string(jouk::kVersion) + ": delta " + t.Delta +
+         ", gamma " + t.Gama + ", alpha " + t.Alfa + ", kutta " + t.iKutta + ", scale " + t.Olcek +
+         ", dpsi " + t.dPsi + ", nsl " + t.kMax + ", dr " + t.dR + ", time " +
+         jouk::NumberToText(opts.ticks / 10.0);
+}
+
+// The window's picture as PNG, drawn on Qt's offscreen platform unless another is asked for;
+// empty when it cannot be made.
+QByteArray WindowPng(jouk::FlowState& st, const jouk::ExportOptions& opts) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The toolkit's notes about its surroundings (such as a missing runtime folder) are not the
+  // exporter's to report; its critical messages still go to standard error.
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+          std::fprintf(stderr, "joukowsky-export: %s\n", qPrintable(message));
+        }
+      });
+  struct Restore {
+    QtMessageHandler handler;
+    ~Restore() { qInstallMessageHandler(handler); }
+  } restore{previous};
+  // The toolkit sees no options of ours.
+  char name[] = "joukowsky-export";
+  char* qtArgv[] = {name, nullptr};
+  int qtArgc = 1;
+  QApplication app(qtArgc, qtArgv);
+  return jouk::PngBytes(jouk::WindowPicture(st, opts.ticks, QSize(opts.width, opts.height)));
 }
 
 }  // namespace
@@ -38,23 +87,59 @@ int main(int argc, char** argv) {
   std::string error;
   if (!jouk::ParseExportOptions(args, opts, error)) {
     std::fprintf(stderr, "joukowsky-export: %s\n", error.c_str());
-    return 2;
+    return kRejected;
   }
   if (opts.help) {
     std::fputs(jouk::ExportUsage().c_str(), stdout);
     return 0;
   }
-  jouk::FlowState st;
-  jouk::LoadInitialisation(st);
-  if (opts.table) {
-    PrintTable(st);
+  if (opts.version) {
+    std::printf("joukowsky-export %s\n", jouk::kVersion);
     return 0;
   }
-  const jouk::RecomputeStatus status = jouk::Recompute(st, opts.texts);
-  if (!status.ok) {
-    std::fprintf(stderr, "joukowsky-export: %s\n", status.message.c_str());
-    return 2;
+  if (opts.format == jouk::ExportFormat::kPng && opts.output.empty() && isatty(STDOUT_FILENO)) {
+    std::fprintf(stderr,
+                 "joukowsky-export: PNG is not written to a terminal; give --output FILE or "
+                 "redirect standard output.\n");
+    return kRejected;
   }
-  PrintStreamlines(st);
+
+  jouk::FlowState st;
+  jouk::LoadInitialisation(st);
+  std::string text;
+  QByteArray png;
+  if (opts.table) {
+    text = TableCsv(st);
+  } else {
+    const jouk::RecomputeStatus status = jouk::Recompute(st, opts.texts);
+    if (!status.ok) {
+      std::fprintf(stderr, "joukowsky-export: %s\n", status.message.c_str());
+      return kRejected;
+    }
+    switch (opts.format) {
+      case jouk::ExportFormat::kCsv:
+        text = StreamlinesCsv(st);
+        break;
+      case jouk::ExportFormat::kSvg:
+        jouk::AdvanceToFrame(st, opts.ticks);
+        text = jouk::PictureSvg(st, opts.width, opts.height, opts.ticks > 0, Description(opts));
+        break;
+      case jouk::ExportFormat::kPng:
+        png = WindowPng(st, opts);
+        if (png.isEmpty()) {
+          std::fprintf(stderr, "joukowsky-export: the %dx%d picture could not be made.\n",
+                       opts.width, opts.height);
+          return kNotWritten;
+        }
+        break;
+    }
+  }
+  const std::string_view data =
+      png.isEmpty() ? std::string_view(text)
+                    : std::string_view(png.constData(), static_cast<std::size_t>(png.size()));
+  if (!jouk::WriteOutput(opts.output, data, error)) {
+    std::fprintf(stderr, "joukowsky-export: %s\n", error.c_str());
+    return kNotWritten;
+  }
   return 0;
 }

@@ -12,9 +12,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
-#include <algorithm>
 
 #include "Animation.hpp"
+#include "FlowPicture.hpp"
 #include "Form_About.hpp"
 #include "LabelFit.hpp"
 #include "NumberText.hpp"
@@ -27,12 +27,6 @@ namespace {
 constexpr int kClientWidthTwips = 12300;
 constexpr int kClientHeightTwips = 6420;
 constexpr double kDefaultPointSize = 8.25;
-constexpr int kTimerIntervalMs = 10;
-
-const QColor kPlotBackground(80, 80, 80);
-const QRgb kContourColor = qRgb(255, 0, 0);
-const QRgb kEraseColor = qRgb(80, 80, 80);
-const QRgb kStreamlineColor = qRgb(200, 200, 200);
 
 // A parameter scroll bar. Its keys step as those of a desktop scroll bar do: left and up one
 // arrow step down, right and down one arrow step up, Page Up and Page Down a page step, Home and
@@ -314,37 +308,17 @@ bool Form1::hesapla() {
 
 void Form1::Başla() {
   jouk::PrepareAnimation(st_);
-  Picture3->SetBackColor(kPlotBackground);
-  const double olcek = st_.Olcek;
-  Picture3->Scale(-olcek, (2.0 / 3.0) * olcek, olcek, (-2.0 / 3.0) * olcek);
-
-  // The body contour, streamline 0, points 1..nPts(0); fewer than two points draw nothing.
-  const int count = st_.nPts.empty() ? 0 : std::min(st_.nPts[0], jouk::kLastPoint);
-  Picture3->Polyline(st_.XS.Row(0) + 1, st_.YS.Row(0) + 1, count, kContourColor);
+  // Background colour, world window from Olcek and the contour in red.
+  jouk::DrawStartPicture(*Picture3, st_);
   Picture3->update();
 
-  Timer1->setInterval(kTimerIntervalMs);
+  Timer1->setInterval(jouk::kTickIntervalMs);
   jouk::ResetAnimationClock(st_, Timer1->interval());
   Timer1->start();
 }
 
-void Form1::DrawDisplacedLines(QRgb color) {
-  // Every segment of a pass has the same colour, so drawing line by line sets the same pixels as
-  // drawing the two lines' segments alternately.
-  const int kLast = jouk::LastAnimatedStreamline(st_);
-  for (int i = 1; i <= kLast; ++i) {
-    const int count = std::min(st_.nPts[static_cast<std::size_t>(i)], jouk::kLastPoint);
-    const double* x = st_.XS.Row(i) + 1;  // points 1..count
-    Picture3->Polyline(x, st_.YAnim1.Row(i) + 1, count, color);
-    Picture3->Polyline(x, st_.YAnim2.Row(i) + 1, count, color);
-  }
-}
-
 void Form1::Timer1_Timer() {
-  jouk::AdvanceAnimationTime(st_);
-  DrawDisplacedLines(kEraseColor);  // paints over the previous frame
-  jouk::UpdateDisplacedLines(st_);
-  DrawDisplacedLines(kStreamlineColor);
+  jouk::DrawAnimationTick(*Picture3, st_);
   Picture3->update();
 }
 

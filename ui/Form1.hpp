@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QRgb>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -64,9 +63,6 @@ class Form1 : public QMainWindow {
   void Command_START_Click();
   void Command_STOP_Click();
   void Mn_About_Click();
-
-  // Draws every animated streamline as its two displaced lines (erase or draw pass).
-  void DrawDisplacedLines(QRgb color);
 
   jouk::FlowState st_;
   MessageSink messageSink_;

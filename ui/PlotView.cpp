@@ -63,8 +63,12 @@ int PixelIndex(double p, int n) {
 
 }  // namespace
 
-PlotView::PlotView(QWidget* parent)
-    : QWidget(parent), image_(kImageWidth, kImageHeight, QImage::Format_RGB32) {
+PlotView::PlotView(QWidget* parent) : PlotView(QSize(kImageWidth, kImageHeight), parent) {}
+
+PlotView::PlotView(QSize imageSize, QWidget* parent)
+    : QWidget(parent),
+      image_(std::max(imageSize.width(), 1), std::max(imageSize.height(), 1),
+             QImage::Format_RGB32) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Until the first start the picture shows the toolkit's own background.
   back_ = palette().color(backgroundRole()).rgb();
@@ -102,26 +106,28 @@ void PlotView::Fill() {
 }
 
 void PlotView::Line(float x1, float y1, float x2, float y2, QRgb color) {
-  DrawSegment(image_.bits(), image_.bytesPerLine(), ToDevice(x1, y1), ToDevice(x2, y2),
-              color | 0xff000000u);
+  if (image_.isNull()) return;  // the image could not be allocated
+  DrawSegment(image_.bits(), image_.bytesPerLine(), image_.width(), image_.height(),
+              ToDevice(x1, y1), ToDevice(x2, y2), color | 0xff000000u);
 }
 
 void PlotView::Polyline(const double* x, const double* y, int count, QRgb color) {
-  if (count < 2) return;
+  if (count < 2 || image_.isNull()) return;
   uchar* const bits = image_.bits();
   const qsizetype stride = image_.bytesPerLine();
+  const int w = image_.width();
+  const int h = image_.height();
   const QRgb pixel = color | 0xff000000u;
   Device previous = ToDevice(static_cast<float>(x[0]), static_cast<float>(y[0]));
   for (int k = 1; k < count; ++k) {
     const Device next = ToDevice(static_cast<float>(x[k]), static_cast<float>(y[k]));
-    DrawSegment(bits, stride, previous, next, pixel);
+    DrawSegment(bits, stride, w, h, previous, next, pixel);
     previous = next;
   }
 }
 
-void PlotView::DrawSegment(uchar* bits, qsizetype stride, Device a, Device b, QRgb pixel) {
-  constexpr int w = kImageWidth;
-  constexpr int h = kImageHeight;
+void PlotView::DrawSegment(uchar* bits, qsizetype stride, int w, int h, Device a, Device b,
+                           QRgb pixel) {
   // Most segments lie wholly inside; only the others need clipping (NaN fails these tests too).
   const bool inside =
       a.u >= 0 && a.u < w && a.v >= 0 && a.v < h && b.u >= 0 && b.u < w && b.v >= 0 && b.v < h;

@@ -31,6 +31,9 @@ class PlotView : public QWidget {
   static constexpr int kImageHeight = 400;
 
   explicit PlotView(QWidget* parent = nullptr);
+  // A plot view whose backing image has the given size instead of 600 × 400 (each side at least
+  // one pixel). The world window then maps onto that image by the same rule.
+  explicit PlotView(QSize imageSize, QWidget* parent = nullptr);
 
   QSize sizeHint() const override;
 
@@ -53,7 +56,8 @@ class PlotView : public QWidget {
   // in single precision: the same pixels as a Line call per segment, in order.
   void Polyline(const double* x, const double* y, int count, QRgb color);
 
-  // The backing image (kImageWidth × kImageHeight, 32-bit RGB).
+  // The backing image (kImageWidth × kImageHeight unless constructed with another size, 32-bit
+  // RGB).
   const QImage& image() const { return image_; }
 
  protected:
@@ -67,7 +71,8 @@ class PlotView : public QWidget {
     return {(static_cast<double>(x) - originX_) * scaleX_,
             (static_cast<double>(y) - originY_) * scaleY_};
   }
-  static void DrawSegment(uchar* bits, qsizetype stride, Device a, Device b, QRgb pixel);
+  static void DrawSegment(uchar* bits, qsizetype stride, int w, int h, Device a, Device b,
+                          QRgb pixel);
   void Fill();
 
   QImage image_;

@@ -1,11 +1,54 @@
 // Joukowsky Streamlines: the main window opens at start-up; the program ends when its last
 // window closes.
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "Form1.hpp"
+#include "JoukVersion.hpp"
+
+namespace {
+
+constexpr char kUsage[] = R"(Usage: joukowsky-streamlines [--help | --version] [toolkit options]
+
+Opens the window "Streamlines around Joukowsky airfoil", a teaching tool for potential
+flow around a Joukowsky airfoil. Set the section and the flow with the scroll bars and
+text boxes; START computes the flow, draws the section and animates the streamlines;
+STOP halts the animation. joukowsky-export draws the same picture without a window.
+
+  --help      this text
+  --version   the program's version
+
+The toolkit's own options, such as -platform NAME, are accepted as well.
+)";
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+  // Answered before the toolkit starts, so that they need no display.
+  for (int k = 1; k < argc; ++k) {
+    if (std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0) {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (std::strcmp(argv[k], "--version") == 0) {
+      std::printf("joukowsky-streamlines %s\n", jouk::kVersion);
+      return 0;
+    }
+  }
   QApplication app(argc, argv);
+  QApplication::setApplicationVersion(QString::fromLatin1(jouk::kVersion));
+  QGuiApplication::setDesktopFileName(QStringLiteral("joukowsky-streamlines"));
+  // The toolkit has taken its own options out; nothing else is understood.
+  if (argc > 1) {
+    std::string shown = argv[1];
+    for (char& c : shown) {
+      if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';  // keep it on one line
+    }
+    std::fprintf(stderr, "joukowsky-streamlines: unknown option %s (see --help).\n", shown.c_str());
+    return 2;
+  }
   Form1 form;
   form.show();
   return app.exec();

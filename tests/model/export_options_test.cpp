@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ExportOptions.hpp"
@@ -21,6 +22,11 @@ TEST(ExportOptions, DefaultsAreTheStartUpTexts) {
   EXPECT_EQ(opts.texts.kMax, "10");
   EXPECT_EQ(opts.texts.dR, "0.01");
   EXPECT_FALSE(opts.table);
+  EXPECT_EQ(opts.format, ExportFormat::kCsv);
+  EXPECT_EQ(opts.width, 600);
+  EXPECT_EQ(opts.height, 400);
+  EXPECT_EQ(opts.ticks, 1);  // time 0.1, the first frame
+  EXPECT_EQ(opts.output, "");
 }
 
 TEST(ExportOptions, TextsAreTakenVerbatimInBothForms) {
@@ -42,13 +48,81 @@ TEST(ExportOptions, TextsAreTakenVerbatimInBothForms) {
   EXPECT_TRUE(opts.table);
 }
 
-TEST(ExportOptions, RejectsUnknownOptionsAndMissingValues) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--bogus"}, {"--dr"}, {"--deltax=1"}, {"0.12"}}) {
+TEST(ExportOptions, PictureOptions) {
+  ExportOptions opts;
+  std::string error;
+  ASSERT_TRUE(ParseExportOptions(
+      {"--format", "png", "--size", "900x600", "--time=1.3", "--output", "flow.png"}, opts, error))
+      << error;
+  EXPECT_EQ(opts.format, ExportFormat::kPng);
+  EXPECT_EQ(opts.width, 900);
+  EXPECT_EQ(opts.height, 600);
+  EXPECT_EQ(opts.ticks, 13);
+  EXPECT_EQ(opts.output, "flow.png");
+
+  // The time counts ticks of 0.1 whatever the decimal rounding of its text; "-" is stdout.
+  for (const auto& [time, ticks] : std::vector<std::pair<std::string, int>>{
+           {"0", 0}, {"0.3", 3}, {"0.7", 7}, {"1e-1", 1}, {"2.9999999999", 30}, {"1000", 10000}}) {
+    ExportOptions t;
+    ASSERT_TRUE(
+        ParseExportOptions({"--format=svg", "--time", time, "--output=-", "--size=3X2"}, t, error))
+        << time << ": " << error;
+    EXPECT_EQ(t.ticks, ticks) << time;
+    EXPECT_EQ(t.output, "");
+    EXPECT_EQ(t.width, 3);
+    EXPECT_EQ(t.height, 2);
+  }
+  ExportOptions largest;
+  EXPECT_TRUE(ParseExportOptions({"--format", "png", "--size", "6000x4000"}, largest, error));
+  ExportOptions info;
+  ASSERT_TRUE(ParseExportOptions({"--version", "--help", "--format", "csv"}, info, error));
+  EXPECT_TRUE(info.version);
+  EXPECT_TRUE(info.help);
+}
+
+// Every rejection is one line naming the option, and echoes user text without line breaks.
+TEST(ExportOptions, RejectsBadOptionsAndValuesOnOneLine) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"--bogus"},
+      {"--dr"},
+      {"--deltax=1"},
+      {"0.12"},
+      {"--table=yes"},
+      {"--format", "jpeg"},
+      {"--format", "SVG"},
+      {"--format"},
+      {"--format=png", "--size", "800x800"},
+      {"--format=png", "--size", "601x400"},
+      {"--format=png", "--size", "9000x6000"},
+      {"--format=png", "--size", "0x0"},
+      {"--format=png", "--size", "0600x400"},
+      {"--format=png", "--size", "600x400x"},
+      {"--format=png", "--size", "-600x-400"},
+      {"--format=png", "--size", "600 x 400"},
+      {"--format=png", "--size", "600x"},
+      {"--format=png", "--size", "999999x666666"},
+      {"--format=svg", "--time", "0.15"},
+      {"--format=svg", "--time", "-0.1"},
+      {"--format=svg", "--time", "1000.1"},
+      {"--format=svg", "--time", "1e300"},
+      {"--format=svg", "--time", "nan"},
+      {"--format=svg", "--time", "inf"},
+      {"--format=svg", "--time", "0.1s"},
+      {"--format=svg", "--time", " 0.1"},
+      {"--format=svg", "--time", ""},
+      {"--format=svg", "--output="},
+      {"--table", "--format", "svg"},
+      {"--time", "0.2"},
+      {"--size", "900x600"},
+      {"--format=png", "--size", "line\nbreak"},
+      {"--no\nsuch\roption"},
+  };
+  for (const std::vector<std::string>& args : cases) {
     ExportOptions opts;
     std::string error;
-    EXPECT_FALSE(ParseExportOptions(args, opts, error)) << args.front();
-    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(ParseExportOptions(args, opts, error)) << args.back();
+    EXPECT_FALSE(error.empty()) << args.back();
+    EXPECT_EQ(error.find_first_of("\n\r"), std::string::npos) << error;
   }
 }
 

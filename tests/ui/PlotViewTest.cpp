@@ -182,6 +182,37 @@ class PlotViewTest : public QObject {
     QCOMPARE(batch.image(), one.image());
   }
 
+  // Another image size keeps the world window on the whole image: with 150 pixels per unit the
+  // corners, the axes and the far edges land as on the 600 × 400 picture, scaled.
+  void otherImageSizesMapTheSameWorldWindow() {
+    PlotView view(QSize(900, 600));
+    QCOMPARE(view.image().size(), QSize(900, 600));
+    QCOMPARE(view.sizeHint(), QSize(900, 600));
+    view.SetBackColor(QColor(80, 80, 80));
+    QCOMPARE(CountOther(view.image(), kGrey), 0);
+    view.Scale(-3, 2, 3, -2);
+    view.Line(-3, 2, -3, 2, kRed);
+    view.Line(3, -2, 3, -2, kRed);
+    QCOMPARE(view.image().pixel(0, 0), kRed);
+    QCOMPARE(view.image().pixel(899, 599), kRed);
+    view.Cls();
+    view.Line(-FLT_MAX, 0, FLT_MAX, 0, kRed);  // the x axis, clipped to the wider image
+    for (int c = 0; c < 900; ++c) QCOMPARE(view.image().pixel(c, 300), kRed);
+    view.Line(0, 2, 0, -2, kRed);
+    for (int r = 0; r < 600; ++r) QCOMPARE(view.image().pixel(450, r), kRed);
+    QCOMPARE(CountOther(view.image(), kGrey), 900 + 600 - 1);
+
+    // A size below one pixel is taken as one pixel; drawing there stays inside the image.
+    PlotView tiny(QSize(0, -4));
+    QCOMPARE(tiny.image().size(), QSize(1, 1));
+    tiny.SetBackColor(QColor(80, 80, 80));
+    tiny.Scale(-3, 2, 3, -2);
+    const double x[] = {-3, 3, 3};
+    const double y[] = {2, -2, 2};
+    tiny.Polyline(x, y, 3, kRed);
+    QCOMPARE(tiny.image().pixel(0, 0), kRed);
+  }
+
   void paintingShowsTheBackingImage() {
     PlotView view;
     view.resize(view.sizeHint());

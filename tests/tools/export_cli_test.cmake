@@ -1,0 +1,169 @@
+# Runs joukowsky-export and joukowsky-streamlines end to end: the start-up CSV and the table,
+# pictures to files and to standard output, rejected options and values (status 2, one line on
+# standard error), outputs that cannot be written (status 1), --version and --help. No display
+# is used: the exporter picks the offscreen platform by itself.
+cmake_policy(VERSION 3.25)
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+unset(ENV{QT_QPA_PLATFORM})
+unset(ENV{DISPLAY})
+unset(ENV{WAYLAND_DISPLAY})
+
+function(fail)
+  string(JOIN " " text ${ARGN})
+  message(FATAL_ERROR "${text}")
+endfunction()
+
+# The CSV of the start-up texts.
+execute_process(COMMAND ${EXE} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  fail("start-up run exited with ${rc}")
+endif()
+string(REGEX MATCHALL "\n" lines "${out}")
+list(LENGTH lines n)
+# 51+75+75+279+253+251+225+227+205+209+189 points and the header.
+if(NOT n EQUAL 2040)
+  fail("expected 2040 lines, got ${n}")
+endif()
+if(NOT out MATCHES "^streamline,point,x,y\n0,1,-0\\.4938338623500684[0-9]*,0\\.04320486462085")
+  fail("unexpected start of CSV")
+endif()
+execute_process(COMMAND ${EXE} --format csv --output ${WORK}/flow.csv RESULT_VARIABLE rc)
+file(READ ${WORK}/flow.csv csv)
+if(NOT rc EQUAL 0 OR NOT csv STREQUAL out)
+  fail("CSV to a file differs from CSV on standard output (status ${rc})")
+endif()
+
+execute_process(COMMAND ${EXE} --table OUTPUT_VARIABLE table RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT table MATCHES "^row,delta,gamma,eps,mu\n1,0,0,0,0\n" OR
+   NOT table MATCHES "\n75,0.12,0.02,0.10195,0.04407\n" OR
+   NOT table MATCHES "\n496,0.3,0.15,0.29252,0.38751\n$")
+  fail("unexpected table output")
+endif()
+# 496 complete rows in order: row number, both keys, Eps and Mu, each a decimal number.
+string(REGEX MATCHALL "\n[0-9]+,[0-9.]+,[0-9.]+,[0-9.]+,[0-9.]+" rows "${table}")
+list(LENGTH rows n)
+string(REGEX MATCHALL "\n" lines "${table}")
+list(LENGTH lines nl)
+if(NOT n EQUAL 496 OR NOT nl EQUAL 497)
+  fail("expected 496 complete table rows, got ${n} of ${nl} lines")
+endif()
+set(k 0)
+foreach(row IN LISTS rows)
+  math(EXPR k "${k} + 1")
+  if(NOT row MATCHES "^\n${k},")
+    fail("table row ${k} out of order: ${row}")
+  endif()
+endforeach()
+
+# Pictures: the same bytes to a file and to standard output.
+execute_process(COMMAND ${EXE} --format svg --nsl 6 OUTPUT_VARIABLE svg ERROR_VARIABLE err
+                RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT err STREQUAL "" OR NOT svg MATCHES "^<\\?xml" OR
+   NOT svg MATCHES "</svg>\n$")
+  fail("SVG on standard output: status ${rc}, ${err}")
+endif()
+execute_process(COMMAND ${EXE} --format=svg --nsl=6 --output=${WORK}/flow.svg RESULT_VARIABLE rc)
+file(READ ${WORK}/flow.svg svgFile)
+if(NOT rc EQUAL 0 OR NOT svgFile STREQUAL svg)
+  fail("SVG to a file differs from SVG on standard output")
+endif()
+execute_process(COMMAND ${EXE} --format png --time 0.5 --output ${WORK}/flow.png
+                ERROR_VARIABLE err RESULT_VARIABLE rc)
+execute_process(COMMAND ${EXE} --format png --time 0.5 OUTPUT_FILE ${WORK}/stdout.png
+                RESULT_VARIABLE rc2)
+file(READ ${WORK}/flow.png png HEX)
+file(READ ${WORK}/stdout.png pngOut HEX)
+if(NOT rc EQUAL 0 OR NOT rc2 EQUAL 0 OR NOT err STREQUAL "" OR
+   NOT png MATCHES "^89504e470d0a1a0a" OR NOT pngOut STREQUAL png)
+  fail("PNG: status ${rc} and ${rc2}, stderr '${err}'")
+endif()
+
+# Rejected options and values: status 2, one line on standard error, nothing written.
+file(WRITE ${WORK}/kept.svg "kept")
+set(rejected
+  "--bogus"
+  "--format|jpeg"
+  "--format|png|--size|800x800"
+  "--format|png|--size|900x600x"
+  "--format|svg|--time|0.15"
+  "--format|svg|--time|-1"
+  "--time|0.2"
+  "--size|900x600"
+  "--table|--format|svg"
+  "--output"
+  "--dr|0"
+  "--format|svg|--nsl|30|--output|${WORK}/kept.svg"
+  "--format|png|--scale|0|--output|${WORK}/kept.svg"
+  "--format|svg|--size|3x3|--output|${WORK}/kept.svg"
+)
+foreach(case IN LISTS rejected)
+  string(REPLACE "|" ";" args "${case}")
+  execute_process(COMMAND ${EXE} ${args} OUTPUT_VARIABLE out ERROR_VARIABLE err
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 2 OR NOT out STREQUAL "" OR NOT err MATCHES "^joukowsky-export: [^\n]+\n$")
+    fail("${case}: status ${rc}, stdout '${out}', stderr '${err}'")
+  endif()
+endforeach()
+file(READ ${WORK}/kept.svg kept)
+if(NOT kept STREQUAL "kept")
+  fail("a rejected run touched its output file")
+endif()
+execute_process(COMMAND ${EXE} --dr 0 ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT err MATCHES "dR must be a positive number\\.")
+  fail("rejected parameter: ${err}")
+endif()
+
+# Outputs that cannot be written: status 1 and one line naming the place.
+set(unwritable "${WORK}/no-such-folder/flow.out" "${WORK}")
+if(EXISTS /dev/full)
+  list(APPEND unwritable /dev/full)
+endif()
+foreach(target IN LISTS unwritable)
+  foreach(format csv svg png)
+    execute_process(COMMAND ${EXE} --format ${format} --output ${target}
+                    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 1 OR NOT out STREQUAL "" OR
+       NOT err MATCHES "^joukowsky-export: cannot write [^\n]+\n$")
+      fail("${format} to ${target}: status ${rc}, stderr '${err}'")
+    endif()
+  endforeach()
+endforeach()
+if(EXISTS /dev/full)
+  execute_process(COMMAND ${EXE} OUTPUT_FILE /dev/full ERROR_VARIABLE err RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 1 OR NOT err MATCHES "cannot write standard output")
+    fail("CSV to a full standard output: status ${rc}, stderr '${err}'")
+  endif()
+  if(NOT EXISTS /dev/full)
+    fail("/dev/full was removed")
+  endif()
+endif()
+if(EXISTS "${WORK}/no-such-folder")
+  fail("a folder was created for the output")
+endif()
+
+# --version and --help of both programs, without a display.
+execute_process(COMMAND ${EXE} --version OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "joukowsky-export ${VERSION}\n")
+  fail("joukowsky-export --version: status ${rc}, '${out}'")
+endif()
+execute_process(COMMAND ${EXE} --help OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+foreach(word "Usage: joukowsky-export" --format --size --time --output --version "Exit status")
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "${word}")
+    fail("joukowsky-export --help lacks ${word}")
+  endif()
+endforeach()
+execute_process(COMMAND ${WINDOW} --version OUTPUT_VARIABLE out ERROR_VARIABLE err
+                RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "joukowsky-streamlines ${VERSION}\n")
+  fail("joukowsky-streamlines --version: status ${rc}, '${out}' '${err}'")
+endif()
+execute_process(COMMAND ${WINDOW} --help OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^Usage: joukowsky-streamlines" OR NOT out MATCHES "--version")
+  fail("joukowsky-streamlines --help: status ${rc}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${WINDOW} --bogus
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "joukowsky-streamlines: unknown option --bogus [^\n]*\n$")
+  fail("joukowsky-streamlines --bogus: status ${rc}, '${err}'")
+endif()

@@ -1,0 +1,181 @@
+#include "ExportPictures.hpp"
+
+#include <QBuffer>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "Animation.hpp"
+#include "FlowPicture.hpp"
+#include "PlotView.hpp"
+
+namespace jouk {
+
+namespace {
+
+// The plot view's world-to-device rule for a world window and an image size.
+struct DeviceMap {
+  double originX, originY, scaleX, scaleY;
+
+  DeviceMap(const WorldWindow& w, int width, int height)
+      : originX(w.x1),
+        originY(w.y1),
+        scaleX(width / (w.x2 - w.x1)),
+        scaleY(height / (w.y2 - w.y1)) {}
+
+  // False when the device position is not a finite number (nothing is drawn there).
+  bool Map(double x, double y, double& u, double& v) const {
+    u = (static_cast<double>(static_cast<float>(x)) - originX) * scaleX;
+    v = (static_cast<double>(static_cast<float>(y)) - originY) * scaleY;
+    return std::isfinite(u) && std::isfinite(v);
+  }
+};
+
+// A coordinate to 1/10000 of a pixel, without trailing zeros.
+void AppendNumber(std::string& out, double value) {
+  char buffer[400];  // room for any finite double in fixed notation
+  std::to_chars_result r =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4);
+  if (r.ec != std::errc()) r = std::to_chars(buffer, buffer + sizeof buffer, value);
+  std::string_view text(buffer, static_cast<std::size_t>(r.ptr - buffer));
+  if (text.find('.') != std::string_view::npos) {
+    while (text.back() == '0') text.remove_suffix(1);
+    if (text.back() == '.') text.remove_suffix(1);
+  }
+  out += text == "-0" ? "0" : text;
+}
+
+// The path data through points (x[k], y[k]), k = 0..count − 1, with a line break after every
+// few points.
+std::string PathData(const double* x, const double* y, int count, const DeviceMap& map) {
+  std::string d;
+  bool penDown = false;
+  int onLine = 0;
+  for (int k = 0; k < count; ++k) {
+    double u = 0;
+    double v = 0;
+    if (!map.Map(x[k], y[k], u, v)) {
+      penDown = false;
+      continue;
+    }
+    if (onLine == 8) {
+      d += '\n';
+      onLine = 0;
+    } else if (!d.empty()) {
+      d += ' ';
+    }
+    d += penDown ? 'L' : 'M';
+    AppendNumber(d, u);
+    d += ' ';
+    AppendNumber(d, v);
+    penDown = true;
+    ++onLine;
+  }
+  return d;
+}
+
+std::string HexColor(QRgb color) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", qRed(color), qGreen(color), qBlue(color));
+  return text;
+}
+
+// Text for XML character data and attributes: markup characters as entities, anything outside
+// printable ASCII as '?'.
+std::string XmlEscaped(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '&') {
+      out += "&amp;";
+    } else if (c == '<') {
+      out += "&lt;";
+    } else if (c == '>') {
+      out += "&gt;";
+    } else if (c == '"') {
+      out += "&quot;";
+    } else if (u < 0x20 || u >= 0x7f) {
+      out += '?';
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+void AppendPath(std::string& svg, const std::string& id, const std::string& d, QRgb color) {
+  svg += "<path id=\"" + id + "\" fill=\"none\" stroke=\"" + HexColor(color) +
+         "\" stroke-width=\"1\" stroke-linejoin=\"round\" stroke-linecap=\"round\"\n d=\"" + d +
+         "\"/>\n";
+}
+
+}  // namespace
+
+void AdvanceToFrame(FlowState& st, int ticks) {
+  PrepareAnimation(st);
+  ResetAnimationClock(st, kTickIntervalMs);
+  for (int tick = 0; tick < ticks; ++tick) AdvanceAnimationTime(st);
+  // Each tick computes the displaced lines afresh from the time alone: the last one counts.
+  if (ticks > 0) UpdateDisplacedLines(st);
+}
+
+QImage WindowPicture(FlowState& st, int ticks, QSize size) {
+  PlotView view(size);
+  if (view.image().isNull()) return QImage();
+  // START: clear, then the start picture of Başla; then the timer's ticks.
+  view.Cls();
+  PrepareAnimation(st);
+  DrawStartPicture(view, st);
+  ResetAnimationClock(st, kTickIntervalMs);
+  for (int tick = 0; tick < ticks; ++tick) DrawAnimationTick(view, st);
+  return view.image();
+}
+
+QByteArray PngBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    return QByteArray();
+  }
+  return bytes;
+}
+
+std::string PictureSvg(const FlowState& st, int width, int height, bool withFrame,
+                       std::string_view description) {
+  const DeviceMap map(WorldWindowFor(st.Olcek), width, height);
+  const std::string w = std::to_string(width);
+  const std::string h = std::to_string(height);
+  std::string svg =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
+      w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\">\n";
+  svg += "<title>Streamlines around Joukowsky airfoil</title>\n";
+  svg += "<desc>" + XmlEscaped(description) + "</desc>\n";
+  svg += "<rect x=\"0\" y=\"0\" width=\"" + w + "\" height=\"" + h + "\" fill=\"" +
+         HexColor(kPlotBackground) + "\"/>\n";
+
+  // The contour, points 1..nPts(0) of streamline 0.
+  const int contour = st.nPts.empty() ? 0 : std::min(st.nPts[0], kLastPoint);
+  if (contour >= 2) {
+    AppendPath(svg, "contour", PathData(st.XS.Row(0) + 1, st.YS.Row(0) + 1, contour, map),
+               kContourColor);
+  }
+  if (withFrame) {
+    const int kLast = LastAnimatedStreamline(st);
+    for (int i = 1; i <= kLast; ++i) {
+      const int count = std::min(st.nPts[static_cast<std::size_t>(i)], kLastPoint);
+      if (count < 2) continue;
+      const double* x = st.XS.Row(i) + 1;
+      const std::string id = "streamline-" + std::to_string(i);
+      AppendPath(svg, id + "-line-1", PathData(x, st.YAnim1.Row(i) + 1, count, map),
+                 kStreamlineColor);
+      AppendPath(svg, id + "-line-2", PathData(x, st.YAnim2.Row(i) + 1, count, map),
+                 kStreamlineColor);
+    }
+  }
+  svg += "</svg>\n";
+  return svg;
+}
+
+}  // namespace jouk
