@@ -4,7 +4,4 @@ set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 jouk_install_packages "${JOUK_PACKAGES[@]}"
 jouk_build build -DJOUK_BUILD_UI=ON
-if [ -x "$JOUK_ROOT/build/ui/joukowsky-streamlines" ]; then
-  exec "$JOUK_ROOT/build/ui/joukowsky-streamlines" "$@"
-fi
-exec "$JOUK_ROOT/build/tools/joukowsky-export" "$@"
+exec "$JOUK_ROOT/build/ui/joukowsky-streamlines" "$@"
