@@ -3,10 +3,8 @@
 // library's allocator, so that every allocation is seen: operator new, Qt's containers and the C
 // library's own callers alike.
 #include <malloc.h>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
+#include <cerrno>
 #include <cstddef>
 #include <cstdlib>
 
@@ -77,37 +75,6 @@ void free(void* block) {
 }
 }
 
-namespace {
-
-jouk::ParameterTexts Heavy() {
-  return {.Delta = "0.12",
-          .Gama = "0.02",
-          .Alfa = "5",
-          .iKutta = "1",
-          .Olcek = "3",
-          .dPsi = "0.01",
-          .kMax = "20",
-          .dR = "0.0005"};
-}
-
-void Start(Form1& form, const jouk::ParameterTexts& texts) {
-  const auto set = [&](const char* name, const std::string& text) {
-    Child<QLineEdit>(form, name)->setText(QString::fromStdString(text));
-  };
-  set("Text_DELTA", texts.Delta);
-  set("Text_GAMA", texts.Gama);
-  set("Text_Alfa", texts.Alfa);
-  set("Text_iKutta", texts.iKutta);
-  set("Text_Olcek", texts.Olcek);
-  set("Text_dPsi", texts.dPsi);
-  set("Text_kMax", texts.kMax);
-  set("Text_dR", texts.dR);
-  Child<QPushButton>(form, "Command_START")->click();
-  Child<QTimer>(form, "Timer1")->stop();  // the ticks are given by hand
-}
-
-}  // namespace
-
 class TickAllocationTest : public QObject {
   Q_OBJECT
 
@@ -133,7 +100,7 @@ class TickAllocationTest : public QObject {
   void ticksAllocateNothing() {
     QFETCH(bool, heavy);
     Form1 form;
-    Start(form, heavy ? Heavy() : jouk::ParameterTexts{});
+    StartWithTexts(form, heavy ? HeavyTexts() : jouk::ParameterTexts{});
     for (int tick = 0; tick < 3; ++tick) form.Timer1_Timer();
     const long allocations = AllocationsOf([&] {
       for (int tick = 0; tick < 25; ++tick) form.Timer1_Timer();
@@ -150,7 +117,7 @@ class TickAllocationTest : public QObject {
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    Start(form, heavy ? Heavy() : jouk::ParameterTexts{});
+    StartWithTexts(form, heavy ? HeavyTexts() : jouk::ParameterTexts{});
     for (int tick = 0; tick < 5; ++tick) {
       form.Timer1_Timer();
       QApplication::processEvents();  // the repaint

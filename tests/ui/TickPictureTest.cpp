@@ -2,9 +2,6 @@
 // std::sin or std::cos per evaluation and one PlotView::Line per segment, in the order erase
 // segment of line 1, erase segment of line 2, …, update, draw likewise. After every tick the two
 // pictures must agree pixel for pixel and the displaced lines bit for bit.
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 #include <cmath>
 #include <cstring>
@@ -109,16 +106,7 @@ bool SameBits(const jouk::PointGrid& a, const jouk::PointGrid& b) {
 }
 
 jouk::ParameterTexts Texts(const QString& name) {
-  if (name == QLatin1String("heavy")) {
-    return {.Delta = "0.12",
-            .Gama = "0.02",
-            .Alfa = "5",
-            .iKutta = "1",
-            .Olcek = "3",
-            .dPsi = "0.01",
-            .kMax = "20",
-            .dR = "0.0005"};
-  }
+  if (name == QLatin1String("heavy")) return HeavyTexts();
   if (name == QLatin1String("steep")) {  // outer streamlines leave through the top and bottom
     return {.Delta = "0.12",
             .Gama = "0.02",
@@ -140,23 +128,6 @@ jouk::ParameterTexts Texts(const QString& name) {
             .dR = "0.002"};
   }
   return {};  // the start-up texts
-}
-
-void Start(Form1& form, const jouk::ParameterTexts& texts) {
-  const auto set = [&](const char* name, const std::string& text) {
-    Child<QLineEdit>(form, name)->setText(QString::fromStdString(text));
-  };
-  set("Text_DELTA", texts.Delta);
-  set("Text_GAMA", texts.Gama);
-  set("Text_Alfa", texts.Alfa);
-  set("Text_iKutta", texts.iKutta);
-  set("Text_Olcek", texts.Olcek);
-  set("Text_dPsi", texts.dPsi);
-  set("Text_kMax", texts.kMax);
-  set("Text_dR", texts.dR);
-  Child<QPushButton>(form, "Command_START")->click();
-  // The ticks are given by hand.
-  Child<QTimer>(form, "Timer1")->stop();
 }
 
 }  // namespace
@@ -188,14 +159,14 @@ class TickPictureTest : public QObject {
     // An earlier run leaves its last frame in the line arrays: the first erase pass of the next
     // start paints at those heights.
     if (!before.isEmpty()) {
-      Start(form, Texts(before));
+      StartWithTexts(form, Texts(before));
       reference.Start(form.State());
       for (int tick = 0; tick < 7; ++tick) {
         form.Timer1_Timer();
         reference.Tick();
       }
     }
-    Start(form, Texts(texts));
+    StartWithTexts(form, Texts(texts));
     reference.Start(form.State());
     QVERIFY(SameBits(form.State().YAnim1, reference.st->YAnim1));
     QCOMPARE(FirstDifference(picture->image(), reference.view.image()), QString());
