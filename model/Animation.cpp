@@ -29,17 +29,36 @@ int LastAnimatedStreamline(const FlowState& st) {
   return LastStreamline(st, st.anim.kAnim);
 }
 
+void SinCos(double a, double* s, double* c) {
+#if defined(__GLIBC__)
+  // glibc's sincos runs the very code of its sin and cos on one argument reduction.
+  ::sincos(a, s, c);
+#else
+  *s = std::sin(a);
+  *c = std::cos(a);
+#endif
+}
+
 void UpdateDisplacedLines(FlowState& st) {
-  const AnimState& an = st.anim;
+  // The constants in locals: the stores into the line arrays cannot then force them to be
+  // read again from the store at every point.
+  const AnimState an = st.anim;
+  const double twoPi = st.TwoPi;
+  const double lenLong = an.LenLong;
   const int kLast = LastAnimatedStreamline(st);
   for (int i = 1; i <= kLast; ++i) {
     const int last = std::min(st.nPts[static_cast<std::size_t>(i)], kLastPoint);
+    const double* const xs = st.XS.Row(i);
+    const double* const ys = st.YS.Row(i);
+    double* const y1 = st.YAnim1.Row(i);
+    double* const y2 = st.YAnim2.Row(i);
     for (int j = 1; j <= last; ++j) {
-      const double x = st.XS(i, j);
-      const double w = st.YS(i, j) + an.AmpLong * std::sin(st.TwoPi * (x / an.LenLong - an.tAnim));
-      const double ripple = st.TwoPi * (x / an.LenShort - an.tAnim);
-      st.YAnim1(i, j) = w + an.AmpShort1 * std::sin(ripple);
-      st.YAnim2(i, j) = w + an.AmpShort2 * std::cos(ripple);
+      const double x = xs[j];
+      const double w = ys[j] + an.AmpLong * std::sin(twoPi * (x / lenLong - an.tAnim));
+      double sinRipple, cosRipple;
+      SinCos(twoPi * (x / an.LenShort - an.tAnim), &sinRipple, &cosRipple);
+      y1[j] = w + an.AmpShort1 * sinRipple;
+      y2[j] = w + an.AmpShort2 * cosRipple;
     }
   }
 }

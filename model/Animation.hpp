@@ -19,6 +19,10 @@ void AdvanceAnimationTime(FlowState& st);
 // streamlines the last recompute sized.
 int LastAnimatedStreamline(const FlowState& st);
 
+// Sine and cosine of one argument, bit for bit those of std::sin and std::cos, computed together
+// where the C library can.
+void SinCos(double a, double* s, double* c);
+
 // Tick, update pass: for streamlines 1..kAnim and points 1..nPts, with x = XS(i, j),
 //   w      = YS(i, j) + AmpLong·sin(2π·(x/LenLong − tAnim))
 //   YAnim1 = w + AmpShort1·sin(2π·(x/LenShort − tAnim))

@@ -118,28 +118,70 @@ void PlotView::Polyline(const double* x, const double* y, int count, QRgb color)
   const int w = image_.width();
   const int h = image_.height();
   const QRgb pixel = color | 0xff000000u;
-  Device previous = ToDevice(static_cast<float>(x[0]), static_cast<float>(y[0]));
-  for (int k = 1; k < count; ++k) {
-    const Device next = ToDevice(static_cast<float>(x[k]), static_cast<float>(y[k]));
-    DrawSegment(bits, stride, w, h, previous, next, pixel);
-    previous = next;
+  QRgb* const pixels = reinterpret_cast<QRgb*>(bits);
+  const int pitch = static_cast<int>(stride / static_cast<qsizetype>(sizeof(QRgb)));
+  const double originX = originX_, originY = originY_, scaleX = scaleX_, scaleY = scaleY_;
+  // The points go to the device a block at a time, each once for the two segments that meet
+  // there, in loops without branches that the compiler can vectorise. A segment whose two ends
+  // lie inside the window is walked from the ends' pixels straight away (inside the window a
+  // pixel index is the truncation of the device coordinate); any other goes through
+  // DrawSegment, which clips it first, as Line does.
+  constexpr int kBlock = 256;  // segments per block
+  double u[kBlock + 1], v[kBlock + 1];
+  int column[kBlock + 1], row[kBlock + 1];  // −1 outside the window
+  int index[kBlock + 1];                    // row · pitch + column, for the points inside
+  int adjacent[kBlock];  // segment m joins pixels inside the window at most one step apart
+  for (int first = 0; first < count - 1; first += kBlock) {
+    const int segments = std::min(kBlock, count - 1 - first);
+    const double* const xb = x + first;
+    const double* const yb = y + first;
+    // As ToDevice, on the coordinates taken in single precision.
+    for (int m = 0; m <= segments; ++m) {
+      u[m] = (static_cast<double>(static_cast<float>(xb[m])) - originX) * scaleX;
+    }
+    for (int m = 0; m <= segments; ++m) {
+      v[m] = (static_cast<double>(static_cast<float>(yb[m])) - originY) * scaleY;
+    }
+    for (int m = 0; m <= segments; ++m) {
+      column[m] = u[m] >= 0 && u[m] < w ? static_cast<int>(u[m]) : -1;
+    }
+    for (int m = 0; m <= segments; ++m) {
+      row[m] = v[m] >= 0 && v[m] < h ? static_cast<int>(v[m]) : -1;
+    }
+    for (int m = 0; m <= segments; ++m) index[m] = row[m] * pitch + column[m];
+    for (int m = 0; m < segments; ++m) {
+      adjacent[m] = ((column[m] | row[m] | column[m + 1] | row[m + 1]) >= 0) &
+                    (static_cast<unsigned>(column[m + 1] - column[m] + 1) <= 2u) &
+                    (static_cast<unsigned>(row[m + 1] - row[m] + 1) <= 2u);
+    }
+    for (int m = 0; m < segments; ++m) {
+      if (adjacent[m]) {
+        // The same or neighbouring pixels (most segments of a dense streamline): the walk
+        // sets exactly the two ends.
+        pixels[index[m]] = pixel;
+        pixels[index[m + 1]] = pixel;
+      } else if ((column[m] | row[m] | column[m + 1] | row[m + 1]) >= 0) {
+        Walk(bits, stride, column[m], row[m], column[m + 1], row[m + 1], pixel);
+      } else {
+        DrawSegment(bits, stride, w, h, Device{u[m], v[m]}, Device{u[m + 1], v[m + 1]}, pixel);
+      }
+    }
   }
 }
 
 void PlotView::DrawSegment(uchar* bits, qsizetype stride, int w, int h, Device a, Device b,
                            QRgb pixel) {
   // Most segments lie wholly inside; only the others need clipping (NaN fails these tests too).
-  const bool inside =
-      a.u >= 0 && a.u < w && a.v >= 0 && a.v < h && b.u >= 0 && b.u < w && b.v >= 0 && b.v < h;
-  if (!inside && !ClipToRectangle(a.u, a.v, b.u, b.v, w, h)) return;
+  if (!(Inside(a, w, h) && Inside(b, w, h)) && !ClipToRectangle(a.u, a.v, b.u, b.v, w, h)) return;
 
-  // Bresenham from the first end's pixel to the second's, both included.
-  int c = PixelIndex(a.u, w);
-  int r = PixelIndex(a.v, h);
-  const int c2 = PixelIndex(b.u, w);
-  const int r2 = PixelIndex(b.v, h);
+  Walk(bits, stride, PixelIndex(a.u, w), PixelIndex(a.v, h), PixelIndex(b.u, w), PixelIndex(b.v, h),
+       pixel);
+}
+
+void PlotView::Walk(uchar* bits, qsizetype stride, int c, int r, int c2, int r2, QRgb pixel) {
   const int dc = std::abs(c2 - c);
   const int dr = -std::abs(r2 - r);
+  // Bresenham from the first end's pixel to the second's, both included.
   const int stepC = c < c2 ? 1 : -1;
   const int stepR = r < r2 ? 1 : -1;
   int err = dc + dr;

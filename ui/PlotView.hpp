@@ -71,8 +71,14 @@ class PlotView : public QWidget {
     return {(static_cast<double>(x) - originX_) * scaleX_,
             (static_cast<double>(y) - originY_) * scaleY_};
   }
+  // Whether a device position lies in the half-open window [0, w) × [0, h); false for NaN.
+  static bool Inside(Device p, int w, int h) { return p.u >= 0 && p.u < w && p.v >= 0 && p.v < h; }
+  // Clips the segment a–b to the w × h window and walks it.
   static void DrawSegment(uchar* bits, qsizetype stride, int w, int h, Device a, Device b,
                           QRgb pixel);
+  // Sets the pixels of the Bresenham walk from pixel (c, r) to pixel (c2, r2), both included;
+  // both must lie in the image.
+  static void Walk(uchar* bits, qsizetype stride, int c, int r, int c2, int r2, QRgb pixel);
   void Fill();
 
   QImage image_;

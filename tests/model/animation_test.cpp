@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <limits>
+#include <numbers>
+#include <random>
+#include <vector>
 
 #include "Animation.hpp"
 #include "Mdl_Common.hpp"
@@ -82,6 +87,90 @@ TEST(Animation, KAnimBeyondTheComputedStreamlinesStaysInBounds) {
   EXPECT_EQ(LastAnimatedStreamline(st), 10);
   st.anim.kAnim = -3;
   EXPECT_EQ(LastAnimatedStreamline(st), -1);
+}
+
+// The argument handed back through a volatile, so that the compiler cannot merge a sine and a
+// cosine of it into one sincos call: the values the test compares against are std::sin and
+// std::cos each on its own.
+double Opaque(double a) {
+  volatile double v = a;
+  return v;
+}
+
+bool SameBits(double a, double b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST(Animation, SinCosGivesTheBitsOfSinAndCos) {
+  constexpr double pi = std::numbers::pi;
+  std::vector<double> arguments = {
+      0.0,    -0.0,   1e-300, std::numeric_limits<double>::denorm_min(),
+      0.5,    pi / 4, pi / 2, pi,
+      2 * pi, 1e5,    1e8,    1e22,
+      1e300,  -1e300};
+  // The animation's own arguments, 2π·(x/0.1 − t) with |x| up to a few units, and many more
+  // across every range of argument reduction.
+  std::mt19937_64 random(6);
+  std::uniform_real_distribution<double> unit(-1.0, 1.0);
+  for (int k = 0; k < 200000; ++k) {
+    arguments.push_back(2 * pi * (unit(random) * 30.0 / 0.1 - k * 0.1));
+  }
+  for (int e = -30; e <= 1000; ++e) {
+    arguments.push_back(std::ldexp(unit(random), e));
+  }
+  for (const double a : arguments) {
+    double s = 0, c = 0;
+    SinCos(a, &s, &c);
+    const double sRef = std::sin(Opaque(a));
+    const double cRef = std::cos(Opaque(a));
+    ASSERT_TRUE(SameBits(s, sRef)) << "sin of " << a;
+    ASSERT_TRUE(SameBits(c, cRef)) << "cos of " << a;
+  }
+  double s = 0, c = 0;
+  SinCos(std::numeric_limits<double>::infinity(), &s, &c);
+  EXPECT_TRUE(std::isnan(s) && std::isnan(c));
+  SinCos(std::numeric_limits<double>::quiet_NaN(), &s, &c);
+  EXPECT_TRUE(std::isnan(s) && std::isnan(c));
+}
+
+// The update pass against the formulas written out, one sin or cos per evaluation, over a run of
+// ticks of the heaviest solution: every displaced value bit for bit, and nothing beyond the
+// animated points written.
+TEST(Animation, UpdatePassGivesTheFormulasBitForBit) {
+  FlowState st;
+  LoadInitialisation(st);
+  ASSERT_TRUE(Recompute(st, ParameterTexts{.Delta = "0.12",
+                                           .Gama = "0.02",
+                                           .Alfa = "5",
+                                           .iKutta = "1",
+                                           .Olcek = "3",
+                                           .dPsi = "0.01",
+                                           .kMax = "20",
+                                           .dR = "0.0005"})
+                  .ok);
+  PrepareAnimation(st);
+  ResetAnimationClock(st, 10);
+  ASSERT_EQ(LastAnimatedStreamline(st), 20);
+  const AnimState& an = st.anim;
+  for (int tick = 1; tick <= 12; ++tick) {
+    AdvanceAnimationTime(st);
+    UpdateDisplacedLines(st);
+    for (int i = 0; i <= kLastStreamline; ++i) {
+      const int last = i == 0 || i >= static_cast<int>(st.nPts.size()) ? 0 : st.nPts[i];
+      for (int j = 0; j <= kLastPoint; ++j) {
+        double y1 = 0, y2 = 0;
+        if (j >= 1 && j <= last) {
+          const double x = st.XS(i, j);
+          const double w =
+              st.YS(i, j) + an.AmpLong * std::sin(st.TwoPi * (x / an.LenLong - an.tAnim));
+          y1 = w + an.AmpShort1 * std::sin(st.TwoPi * (Opaque(x) / an.LenShort - an.tAnim));
+          y2 = w + an.AmpShort2 * std::cos(st.TwoPi * (Opaque(x) / an.LenShort - an.tAnim));
+        }
+        ASSERT_TRUE(SameBits(st.YAnim1(i, j), y1)) << "tick " << tick << " at " << i << "," << j;
+        ASSERT_TRUE(SameBits(st.YAnim2(i, j), y2)) << "tick " << tick << " at " << i << "," << j;
+      }
+    }
+  }
 }
 
 }  // namespace

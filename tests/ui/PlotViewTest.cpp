@@ -154,28 +154,69 @@ class PlotViewTest : public QObject {
     QCOMPARE(CountOther(view.image(), kGrey), 0);
   }
 
+  // Polyline against a Line call per segment, for lines of every kind: coarse and dense, leaving
+  // and re-entering the window, with points on its edges, with undefined points, and of lengths
+  // around the blocks the polyline works in.
+  void polylineSetsThePixelsOfItsSegments_data() {
+    QTest::addColumn<int>("shape");
+    QTest::addColumn<int>("count");
+    QTest::newRow("coarse wandering line") << 0 << 400;
+    QTest::newRow("dense line, many points per pixel") << 1 << 3000;
+    QTest::newRow("dense line, one block") << 1 << 257;
+    QTest::newRow("dense line, one block and a point") << 1 << 258;
+    QTest::newRow("dense line, two blocks and a point") << 1 << 514;
+    QTest::newRow("points on and beside the edges") << 2 << 600;
+    QTest::newRow("steps of about a pixel") << 3 << 2000;
+  }
   void polylineSetsThePixelsOfItsSegments() {
+    QFETCH(int, shape);
+    QFETCH(int, count);
     PlotView one, batch;
     for (PlotView* view : {&one, &batch}) {
       view->SetBackColor(QColor(80, 80, 80));
       view->Scale(-1, 2.0 / 3.0, 1, -2.0 / 3.0);
     }
-    // A wandering line that leaves and re-enters the window, with a gap of undefined points.
-    QRandomGenerator random(51);
-    std::vector<double> x(400), y(400);
-    double px = -1.1, py = 0;
-    for (std::size_t k = 0; k < x.size(); ++k) {
-      px += random.bounded(0.02);
-      py += random.bounded(0.1) - 0.05;
+    QRandomGenerator random(51 + shape);
+    std::vector<double> x(count), y(count);
+    double px = shape == 3 ? 0 : -1.1, py = 0;
+    const double edges[] = {-1, 1, 2.0 / 3.0, -2.0 / 3.0, 0};
+    for (int k = 0; k < count; ++k) {
+      switch (shape) {
+        case 0:  // steps of several pixels
+          px += random.bounded(0.02);
+          py += random.bounded(0.1) - 0.05;
+          break;
+        case 1:  // steps well below a pixel (1/300 of a unit), drifting out of the window
+          px += random.bounded(0.002);
+          py += random.bounded(0.004) - 0.002 + 0.0004;
+          break;
+        case 2: {  // a point on an edge or a corner, or the float next to it on either side
+          const double ex = edges[random.bounded(2)], ey = edges[2 + random.bounded(2)];
+          px = random.bounded(3) == 0 ? ex : random.bounded(2.0) - 1;
+          py = random.bounded(3) == 0 ? ey : random.bounded(4.0 / 3.0) - 2.0 / 3.0;
+          const float nudge = random.bounded(3) - 1.0f;
+          px = std::nextafter(float(px), float(px) + nudge);
+          py = std::nextafter(float(py), float(py) - nudge);
+          break;
+        }
+        default:  // steps of zero, one or two pixels in each direction, from the centre
+          px += (random.bounded(5) - 2) / 300.0;
+          py += (random.bounded(5) - 2) / 300.0;
+          if (std::fabs(px) > 1.05 || std::fabs(py) > 0.7) px = py = 0;
+          break;
+      }
       x[k] = px;
       y[k] = py;
     }
-    y[200] = std::numeric_limits<double>::quiet_NaN();
-    for (std::size_t k = 1; k < x.size(); ++k) {
+    // Undefined points: the segments on either side of one are not drawn.
+    for (int k = shape == 3 ? 37 : 200; k < count; k += shape == 3 ? 37 : count) {
+      y[k] = std::numeric_limits<double>::quiet_NaN();
+    }
+    for (int k = 1; k < count; ++k) {
       one.Line(float(x[k - 1]), float(y[k - 1]), float(x[k]), float(y[k]), kRed);
     }
-    batch.Polyline(x.data(), y.data(), int(x.size()), kRed);
-    QVERIFY(CountOther(one.image(), kGrey) > 300);
+    batch.Polyline(x.data(), y.data(), count, kRed);
+    QVERIFY(CountOther(one.image(), kGrey) > std::min(count / 10, 100));
     QCOMPARE(batch.image(), one.image());
     batch.Polyline(x.data(), y.data(), 1, qRgb(0, 0, 255));  // one point: no segment
     batch.Polyline(x.data(), y.data(), 0, qRgb(0, 0, 255));

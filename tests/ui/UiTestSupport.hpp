@@ -1,14 +1,22 @@
-// Helpers of the window tests: finding controls by name and the plot's world-to-pixel rule.
+// Helpers of the window tests: finding controls by name, starting the window with given texts and
+// the plot's world-to-pixel rule.
 #pragma once
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QObject>
+#include <QPushButton>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <string>
+
+#include "Form1.hpp"
+#include "Recompute.hpp"
 
 // The child of parent named name; a missing control ends the test program.
 template <class T>
@@ -31,6 +39,36 @@ inline QWidget* TopLevel(const char* name, int* count = nullptr) {
   }
   if (count != nullptr) *count = n;
   return found;
+}
+
+// The heaviest solution the window accepts: 21 streamlines of up to 5000 points.
+inline jouk::ParameterTexts HeavyTexts() {
+  return {.Delta = "0.12",
+          .Gama = "0.02",
+          .Alfa = "5",
+          .iKutta = "1",
+          .Olcek = "3",
+          .dPsi = "0.01",
+          .kMax = "20",
+          .dR = "0.0005"};
+}
+
+// Puts texts into the eight text boxes and presses START, then stops Timer1 so that the test
+// gives the ticks by hand.
+inline void StartWithTexts(Form1& form, const jouk::ParameterTexts& texts) {
+  const auto set = [&](const char* name, const std::string& text) {
+    Child<QLineEdit>(form, name)->setText(QString::fromStdString(text));
+  };
+  set("Text_DELTA", texts.Delta);
+  set("Text_GAMA", texts.Gama);
+  set("Text_Alfa", texts.Alfa);
+  set("Text_iKutta", texts.iKutta);
+  set("Text_Olcek", texts.Olcek);
+  set("Text_dPsi", texts.dPsi);
+  set("Text_kMax", texts.kMax);
+  set("Text_dR", texts.dR);
+  Child<QPushButton>(form, "Command_START")->click();
+  Child<QTimer>(form, "Timer1")->stop();
 }
 
 struct Pixel {

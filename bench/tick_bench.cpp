@@ -1,0 +1,72 @@
+// Benchmarks of one animation tick of the main window (time step, erase, update of the two
+// rippled lines of every streamline, draw) into the plot view's 600 × 400 backing image, at the
+// start-up parameters and at the heaviest solution the program accepts. Runs without a display.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
+
+#include "Form1.hpp"
+#include "bench_cases.hpp"
+
+namespace {
+
+void SetText(Form1& form, const char* name, const std::string& text) {
+  auto* box = form.findChild<QLineEdit*>(QString::fromLatin1(name));
+  if (box == nullptr) qFatal("no text box named %s", name);
+  box->setText(QString::fromStdString(text));
+}
+
+// A window started with texts, its timer stopped so that the ticks are given by hand.
+std::unique_ptr<Form1> StartedWindow(const jouk::ParameterTexts& texts) {
+  auto form = std::make_unique<Form1>();
+  SetText(*form, "Text_DELTA", texts.Delta);
+  SetText(*form, "Text_GAMA", texts.Gama);
+  SetText(*form, "Text_Alfa", texts.Alfa);
+  SetText(*form, "Text_iKutta", texts.iKutta);
+  SetText(*form, "Text_Olcek", texts.Olcek);
+  SetText(*form, "Text_dPsi", texts.dPsi);
+  SetText(*form, "Text_kMax", texts.kMax);
+  SetText(*form, "Text_dR", texts.dR);
+  if (!form->hesapla()) qFatal("the benchmark's parameters are rejected");
+  form->Başla();
+  form->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+  return form;
+}
+
+void Tick(benchmark::State& state, const jouk::ParameterTexts& texts) {
+  const std::unique_ptr<Form1> form = StartedWindow(texts);
+  // The first ticks after a start erase the previous run's lines; measure the steady state.
+  for (int k = 0; k < 3; ++k) form->Timer1_Timer();
+  for (auto _ : state) {
+    form->Timer1_Timer();
+    benchmark::ClobberMemory();
+  }
+  const jouk::FlowState& st = form->State();
+  int segments = 0;
+  for (std::size_t i = 1; i < st.nPts.size(); ++i) segments += 4 * std::max(st.nPts[i] - 1, 0);
+  state.counters["segments"] = segments;
+}
+
+BENCHMARK_CAPTURE(Tick, startup, jouk::bench::StartupTexts())
+    ->Name("tick/startup")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Tick, heavy, jouk::bench::HeavyTexts())
+    ->Name("tick/heavy")
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // No display: the window is built on the offscreen platform and never shown.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
