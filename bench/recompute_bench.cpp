@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "Mdl_Common.hpp"
+#include "ParameterSets.hpp"
 #include "Recompute.hpp"
-#include "bench_cases.hpp"
 
 namespace {
 
@@ -21,7 +21,7 @@ void Recompute(benchmark::State& state, const jouk::ParameterTexts& texts) {
   state.counters["points"] = points;
 }
 
-BENCHMARK_CAPTURE(Recompute, startup, jouk::bench::StartupTexts())->Name("recompute/startup");
-BENCHMARK_CAPTURE(Recompute, heavy, jouk::bench::HeavyTexts())->Name("recompute/heavy");
+BENCHMARK_CAPTURE(Recompute, startup, jouk::testing::StartupTexts())->Name("recompute/startup");
+BENCHMARK_CAPTURE(Recompute, heavy, jouk::testing::HeavyTexts())->Name("recompute/heavy");
 
 }  // namespace

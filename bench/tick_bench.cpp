@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "Form1.hpp"
-#include "bench_cases.hpp"
+#include "ParameterSets.hpp"
 
 namespace {
 
@@ -51,10 +51,10 @@ void Tick(benchmark::State& state, const jouk::ParameterTexts& texts) {
   state.counters["segments"] = segments;
 }
 
-BENCHMARK_CAPTURE(Tick, startup, jouk::bench::StartupTexts())
+BENCHMARK_CAPTURE(Tick, startup, jouk::testing::StartupTexts())
     ->Name("tick/startup")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Tick, heavy, jouk::bench::HeavyTexts())
+BENCHMARK_CAPTURE(Tick, heavy, jouk::testing::HeavyTexts())
     ->Name("tick/heavy")
     ->Unit(benchmark::kMillisecond);
 

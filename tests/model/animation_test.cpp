@@ -9,6 +9,7 @@
 
 #include "Animation.hpp"
 #include "Mdl_Common.hpp"
+#include "ParameterSets.hpp"
 #include "Recompute.hpp"
 #include "Tolerance.hpp"
 
@@ -139,15 +140,7 @@ TEST(Animation, SinCosGivesTheBitsOfSinAndCos) {
 TEST(Animation, UpdatePassGivesTheFormulasBitForBit) {
   FlowState st;
   LoadInitialisation(st);
-  ASSERT_TRUE(Recompute(st, ParameterTexts{.Delta = "0.12",
-                                           .Gama = "0.02",
-                                           .Alfa = "5",
-                                           .iKutta = "1",
-                                           .Olcek = "3",
-                                           .dPsi = "0.01",
-                                           .kMax = "20",
-                                           .dR = "0.0005"})
-                  .ok);
+  ASSERT_TRUE(Recompute(st, testing::HeavyTexts()).ok);
   PrepareAnimation(st);
   ResetAnimationClock(st, 10);
   ASSERT_EQ(LastAnimatedStreamline(st), 20);

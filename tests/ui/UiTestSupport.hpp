@@ -16,6 +16,7 @@
 #include <string>
 
 #include "Form1.hpp"
+#include "ParameterSets.hpp"
 #include "Recompute.hpp"
 
 // The child of parent named name; a missing control ends the test program.
@@ -41,17 +42,7 @@ inline QWidget* TopLevel(const char* name, int* count = nullptr) {
   return found;
 }
 
-// The heaviest solution the window accepts: 21 streamlines of up to 5000 points.
-inline jouk::ParameterTexts HeavyTexts() {
-  return {.Delta = "0.12",
-          .Gama = "0.02",
-          .Alfa = "5",
-          .iKutta = "1",
-          .Olcek = "3",
-          .dPsi = "0.01",
-          .kMax = "20",
-          .dR = "0.0005"};
-}
+using jouk::testing::HeavyTexts;
 
 // Puts texts into the eight text boxes and presses START, then stops Timer1 so that the test
 // gives the ticks by hand.
