@@ -8,6 +8,7 @@
 #include "Mdl_Common.hpp"
 #include "Mdl_ZORAP.hpp"
 #include "Recompute.hpp"
+#include "StartupStore.hpp"
 #include "Tolerance.hpp"
 
 namespace jouk {
@@ -69,15 +70,7 @@ TEST(MapPoint, TrailingEdgeMapsToMinusNB) {
 
 // The start-up section, mapped but not yet turned by the angle of attack.
 FlowState MappedStartup() {
-  FlowState st;
-  LoadInitialisation(st);
-  st.nExp = 2;
-  st.Alfa = 5;
-  st.iKutta = 1;
-  st.Olcek = 1;
-  st.dPsi = 0.07;
-  st.kMax = 10;
-  st.dR = 0.01;
+  FlowState st = testing::StartupState();
   LookupSection(st, 0.12, 0.02);
   CircleStreamlines(st);
   MapToAirfoilPlane(st);
@@ -109,15 +102,9 @@ TEST(MapToAirfoilPlane, StartUpContour) {
 
 TEST(MapToAirfoilPlane, UsesTheCirclePlaneTrailingEdgeForEveryPoint) {
   // Point (0, 1) is replaced first; later points must still be normalised by its old x.
-  FlowState st;
-  LoadInitialisation(st);
-  st.nExp = 2;
+  FlowState st = testing::StartupState();
   st.Alfa = 0;
-  st.iKutta = 1;
-  st.Olcek = 1;
-  st.dPsi = 0.07;
   st.kMax = 2;
-  st.dR = 0.01;
   LookupSection(st, 0.12, 0.02);
   CircleStreamlines(st);
   const double xTE = st.XS(0, 1);
@@ -129,15 +116,9 @@ TEST(MapToAirfoilPlane, UsesTheCirclePlaneTrailingEdgeForEveryPoint) {
 }
 
 TEST(MapToAirfoilPlane, ZeroThicknessAndCamberGiveTheFlatPlate) {
-  FlowState st;
-  LoadInitialisation(st);
-  st.nExp = 2;
+  FlowState st = testing::StartupState();
   st.Alfa = 0;
-  st.iKutta = 1;
-  st.Olcek = 1;
-  st.dPsi = 0.07;
   st.kMax = 2;
-  st.dR = 0.01;
   LookupSection(st, 0.0, 0.0);
   CircleStreamlines(st);
   MapToAirfoilPlane(st);

@@ -6,6 +6,7 @@
 #include "Mdl_Common.hpp"
 #include "Mdl_ZORAP.hpp"
 #include "Recompute.hpp"
+#include "StartupStore.hpp"
 #include "Tolerance.hpp"
 
 namespace jouk {
@@ -13,21 +14,7 @@ namespace {
 
 using testing::Near;
 
-// A loaded store with the start-up parameters set directly (no text parsing).
-FlowState StartupState() {
-  FlowState st;
-  LoadInitialisation(st);
-  st.nExp = 2;
-  st.Alfa = 5;
-  st.iKutta = 1;
-  st.Olcek = 1;
-  st.dPsi = 0.07;
-  st.kMax = 10;
-  st.dR = 0.01;
-  st.Eps = 0.10195;
-  st.Mu = 0.04407;
-  return st;
-}
+using testing::StartupState;
 
 // Undoes the placement of point (k, i): back to the computing frame of the solver.
 void ComputingFrame(const FlowState& st, int k, int i, double& x, double& y) {
