@@ -11,29 +11,15 @@
 
 #include "Form1.hpp"
 #include "ParameterSets.hpp"
+#include "UiTestSupport.hpp"
 
 namespace {
-
-void SetText(Form1& form, const char* name, const std::string& text) {
-  auto* box = form.findChild<QLineEdit*>(QString::fromLatin1(name));
-  if (box == nullptr) qFatal("no text box named %s", name);
-  box->setText(QString::fromStdString(text));
-}
 
 // A window started with texts, its timer stopped so that the ticks are given by hand.
 std::unique_ptr<Form1> StartedWindow(const jouk::ParameterTexts& texts) {
   auto form = std::make_unique<Form1>();
-  SetText(*form, "Text_DELTA", texts.Delta);
-  SetText(*form, "Text_GAMA", texts.Gama);
-  SetText(*form, "Text_Alfa", texts.Alfa);
-  SetText(*form, "Text_iKutta", texts.iKutta);
-  SetText(*form, "Text_Olcek", texts.Olcek);
-  SetText(*form, "Text_dPsi", texts.dPsi);
-  SetText(*form, "Text_kMax", texts.kMax);
-  SetText(*form, "Text_dR", texts.dR);
-  if (!form->hesapla()) qFatal("the benchmark's parameters are rejected");
-  form->Başla();
-  form->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+  StartWithTexts(*form, texts);
+  if (form->State().nPts.empty()) qFatal("the benchmark's parameters are rejected");
   return form;
 }
 

@@ -25,12 +25,10 @@ void Require(bool ok, const char* what) {
 
 jouk::ParameterTexts Split(std::string_view input) {
   jouk::ParameterTexts t;
-  std::string* fields[] = {&t.Delta, &t.Gama, &t.Alfa, &t.iKutta,
-                           &t.Olcek, &t.dPsi, &t.kMax, &t.dR};
-  for (std::string* field : fields) {
+  for (const jouk::ParameterSpec& p : jouk::kParameters) {
     if (input.empty()) break;
     const std::size_t end = input.find('\n');
-    *field = std::string(input.substr(0, end));
+    t.*p.text = std::string(input.substr(0, end));
     input = end == std::string_view::npos ? std::string_view{} : input.substr(end + 1);
   }
   return t;

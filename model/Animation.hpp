@@ -6,6 +6,12 @@
 
 namespace jouk {
 
+// Interval of the animation timer in milliseconds; the time step per tick is this divided by
+// 100, so kTicksPerTimeUnit ticks make one unit of animation time (one period of the waves).
+inline constexpr int kTickIntervalMs = 10;
+inline constexpr int kTicksPerTimeUnit = 100 / kTickIntervalMs;
+static_assert(100 % kTickIntervalMs == 0, "a whole number of ticks makes one unit of time");
+
 // Start, first step: takes kAnim from kMax and sets the wave constants.
 void PrepareAnimation(FlowState& st);
 

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "FlowSetup.hpp"
-
 namespace jouk {
 
 CircleGeometry CircleFor(double Eps, double Mu, int nExp) {
@@ -15,6 +13,25 @@ CircleGeometry CircleFor(double Eps, double Mu, int nExp) {
   const double a = b * std::sqrt((1 + Eps) * (1 + Eps) + Mu * Mu);
   const double beta = std::atan(Mu / (1 + Eps));
   return {b, a, beta};
+}
+
+FlowSetup SetUpFlow(double Alfa, double Eps, double Mu, double iKutta, int nExp, double Pi,
+                    double DegToRad) {
+  FlowSetup f{};
+  f.U = 1;
+  f.alpha = Alfa * DegToRad;
+  const CircleGeometry g = CircleFor(Eps, Mu, nExp);
+  f.b = g.b;
+  f.a = g.a;
+  f.beta = g.beta;
+  // With the Kutta factor 1 the rear stagnation point sits at the trailing edge.
+  f.Gamma = 4 * Pi * f.a * f.U * std::sin(f.alpha + f.beta) * iKutta;
+  f.K = f.Gamma / (2 * Pi * f.U);
+  return f;
+}
+
+double StagnationSine(const FlowSetup& f, double Pi) {
+  return -f.Gamma / (4 * Pi * f.a * f.U);
 }
 
 void StreamlineRadius(double a, double r0, double psi, double K, double U, double sinTheta,
@@ -29,7 +46,7 @@ void StreamlineRadius(double a, double r0, double psi, double K, double U, doubl
   int n = 0;
   for (;;) {
     ++n;
-    if (n == 50) {
+    if (n == kRadiusPassLimit) {
       converged = 0;
       return;
     }
@@ -44,7 +61,7 @@ void StreamlineRadius(double a, double r0, double psi, double K, double U, doubl
       converged = 0;
       return;
     }
-    if (!(std::fabs(x2 - x1) > 1e-7)) break;
+    if (!(std::fabs(x2 - x1) > kRadiusTolerance)) break;
   }
   r = x2;
   converged = 1;
@@ -73,7 +90,7 @@ bool AxisRadius(double a, double psi, double K, double U, double s, double& r) {
     if (!std::isfinite(hi)) return false;
   }
   if (std::isnan(h(hi))) return false;
-  for (int n = 0; n < 2000; ++n) {
+  for (int n = 0; n < kBisectionSteps; ++n) {
     const double mid = lo + (hi - lo) / 2;
     if (!(mid > lo && mid < hi)) break;
     (h(mid) < 0 ? lo : hi) = mid;
@@ -97,7 +114,8 @@ void DividingStreamline(FlowState& st, const FlowSetup& f) {
     // fits the arrays, or where the streamline has no real point at the next radius.
     while (j < kLastPoint) {
       r = r + st.dR;
-      const double sinT = -f.K * std::log(r / f.a) / (r - f.a * f.a / r);
+      // ψ = 0: U·(r − a²/r)·sinθ + K·ln(r/a) = 0, so sinθ = −(K·ln(r/a)/U)/(r − a²/r).
+      const double sinT = -(f.K * std::log(r / f.a) / f.U) / (r - f.a * f.a / r);
       const double q = 1 - sinT * sinT;
       if (!(q >= 0)) break;
       ++j;
@@ -119,7 +137,8 @@ void DividingStreamline(FlowState& st, const FlowSetup& f) {
 // XH/YH by angular steps of one degree from the axis, falling back to radial marching, and
 // assembles the mirrored upstream half and the downstream half into XS/YS.
 void FurtherStreamline(FlowState& st, const FlowSetup& f, int k, double psi, double s) {
-  const double dTheta = -s * st.Pi / 180;
+  // One degree per step, turning from the axis towards the downstream axis θ = 0.
+  const double dTheta = -s * st.Pi / kStepsPerHalfTurn;
   double theta = s * st.Pi / 2;
   int converged = 0;
   double r = f.a;
@@ -148,6 +167,7 @@ void FurtherStreamline(FlowState& st, const FlowSetup& f, int k, double psi, dou
       }
     }
     if (!angular) {
+      // ψ = U·(r − a²/r)·sinθ + K·ln(r/a) solved for sinθ at the next radius.
       r = r + st.dR;
       sinT = ((psi - f.K * std::log(r / f.a)) / f.U) / (r - f.a * f.a / r);
     }
@@ -184,9 +204,9 @@ void CircleStreamlines(FlowState& st) {
   const double xc = st.Eps * (-f.b);
   const double yc = st.Mu * f.b;
 
-  // The contour: 51 points, the last repeating the first, counter-clockwise from the trailing
-  // edge.
-  st.nPts[0] = 51;
+  // The contour: kContourPoints points, the last repeating the first, counter-clockwise from the
+  // trailing edge.
+  st.nPts[0] = kContourPoints;
   const double dTheta0 = 2 * st.Pi / (st.nPts[0] - 1);
   for (int i = 1; i <= st.nPts[0]; ++i) {
     const double theta = (i - 1) * dTheta0 - (f.alpha + f.beta);
@@ -231,6 +251,9 @@ MappedPoint MapPoint(double X, double Y, double xTE, double nB, int n) {
   B = std::sqrt(B);
   // The trailing edge itself: rho = A/0 has no value, and the image tends to (−nB, 0).
   if (B == 0) return {-nB, 0.0};
+  // ρ = |q| and λ ≡ −arg q for q = (ζ + xTE)/(ζ − xTE): tan λ = 2s/(R − 1/R). The principal value
+  // of the arctangent is the branch outside the circle R = xTE; inside it (R < 1) the angle lies
+  // half a turn lower. On the circle itself λ = π/2, whose multiples the exponent 2 makes exact.
   const double rho = A / B;
   double lambda = std::numbers::pi / 2;
   if (R != 1) {
@@ -239,7 +262,8 @@ MappedPoint MapPoint(double X, double Y, double xTE, double nB, int n) {
   }
   const double rhoN = std::pow(rho, n);
   const double rho2N = std::pow(rho, 2 * n);
-  // D = 1 + ρ^(2n) − 2ρ^n·cos(nλ); X′ = nB·(1 − ρ^(2n))/D; Y′ = 2·nB·ρ^n·sin(nλ)/D
+  // D = 1 + ρ^(2n) − 2ρ^n·cos(nλ); X′ = nB·(1 − ρ^(2n))/D; Y′ = 2·nB·ρ^n·sin(nλ)/D, which is
+  // −conj(T(ζ)) for the Kármán–Trefftz map T: the section mirrored, its trailing edge at −nB.
   const double D = 1 + rho2N - 2 * rhoN * std::cos(n * lambda);
   return {nB * (1 - rho2N) / D, 2 * nB * rhoN * std::sin(n * lambda) / D};
 }
@@ -254,6 +278,20 @@ void MapToAirfoilPlane(FlowState& st) {
       const MappedPoint p = MapPoint(st.XS(i, j), st.YS(i, j), xTE, st.nB, st.nExp);
       st.XS(i, j) = p.x;
       st.YS(i, j) = p.y;
+    }
+  }
+}
+
+void TurnByAngleOfAttack(FlowState& st) {
+  // Clockwise for a positive angle: (X + iY)·e^(−iα).
+  const int kLast = LastStreamline(st, st.kMax);
+  for (int i = 0; i <= kLast; ++i) {
+    const int last = std::min(st.nPts[static_cast<std::size_t>(i)], kLastPoint);
+    for (int j = 1; j <= last; ++j) {
+      const double X = st.XS(i, j);
+      const double Y = st.YS(i, j);
+      st.XS(i, j) = X * st.CosAlfa + Y * st.SinAlfa;
+      st.YS(i, j) = Y * st.CosAlfa - X * st.SinAlfa;
     }
   }
 }

@@ -14,77 +14,64 @@ namespace {
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+
+// The run of digits at text[p], moving p past it.
+std::string_view Digits(std::string_view text, std::size_t& p) {
+  const std::size_t begin = p;
+  while (p < text.size() && IsDigit(text[p])) ++p;
+  return text.substr(begin, p - begin);
+}
+
+// The exponent at text[p] without its letter: an optional sign and at least one digit ("-12"),
+// or nothing when the letter is not followed by one.
+std::string_view ExponentAt(std::string_view text, std::size_t p) {
+  if (p >= text.size() || (text[p] != 'e' && text[p] != 'E')) return {};
+  std::size_t q = p + 1;
+  if (q < text.size() && (text[q] == '+' || text[q] == '-')) ++q;
+  return Digits(text, q).empty() ? std::string_view{} : text.substr(p + 1, q - p - 1);
 }
 
 // Decimal exponent of the first significant digit of the mantissa digits "int.frac" (0 for
-// "1.5", 2 for "123", −3 for "0.001"); used to tell overflow from underflow.
+// "1.5", 2 for "123", −3 for "0.001").
 long long LeadingExponent(std::string_view intPart, std::string_view fracPart) {
-  for (std::size_t i = 0; i < intPart.size(); ++i) {
-    if (intPart[i] != '0') return static_cast<long long>(intPart.size() - i) - 1;
+  const std::size_t i = intPart.find_first_not_of('0');
+  if (i != std::string_view::npos) return static_cast<long long>(intPart.size() - i) - 1;
+  const std::size_t f = fracPart.find_first_not_of('0');
+  return f != std::string_view::npos ? -static_cast<long long>(f) - 1 : 0;
+}
+
+// The value of an exponent's text ("-12"), saturated far beyond any double's range.
+long long ExponentValue(std::string_view exponent) {
+  const bool negative = !exponent.empty() && exponent.front() == '-';
+  long long e = 0;
+  for (const char c : exponent) {
+    if (IsDigit(c)) e = std::min<long long>(e * 10 + (c - '0'), 1'000'000'000);
   }
-  for (std::size_t i = 0; i < fracPart.size(); ++i) {
-    if (fracPart[i] != '0') return -static_cast<long long>(i) - 1;
-  }
-  return 0;
+  return negative ? -e : e;
 }
 
 }  // namespace
 
 double TextToNumber(std::string_view text) {
-  std::size_t p = 0;
-  while (p < text.size() && IsBlank(text[p])) ++p;
-  bool negative = false;
-  if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
-    negative = text[p] == '-';
-    ++p;
-  }
-  const std::size_t intBegin = p;
-  while (p < text.size() && IsDigit(text[p])) ++p;
-  const std::string_view intPart = text.substr(intBegin, p - intBegin);
+  std::size_t p = std::min(text.find_first_not_of(" \t\n\r\v\f"), text.size());
+  const bool negative = p < text.size() && text[p] == '-';
+  if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
+  const std::string_view intPart = Digits(text, p);
   std::string_view fracPart;
-  if (p < text.size() && text[p] == '.') {
-    const std::size_t fracBegin = ++p;
-    while (p < text.size() && IsDigit(text[p])) ++p;
-    fracPart = text.substr(fracBegin, p - fracBegin);
-  }
+  if (p < text.size() && text[p] == '.') fracPart = Digits(text, ++p);
   if (intPart.empty() && fracPart.empty()) return 0.0;  // no leading number
-
-  // The exponent counts only when at least one digit follows the letter (and its sign).
-  std::string_view expPart;
-  if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
-    std::size_t q = p + 1;
-    if (q < text.size() && (text[q] == '+' || text[q] == '-')) ++q;
-    const std::size_t digits = q;
-    while (q < text.size() && IsDigit(text[q])) ++q;
-    if (q > digits) expPart = text.substr(p + 1, q - p - 1);
-  }
+  const std::string_view expPart = ExponentAt(text, p);
 
   // Normalised form "int.frac[e±exp]" for the locale-independent parser.
   std::string form(intPart.empty() ? "0" : intPart);
-  if (!fracPart.empty()) {
-    form += '.';
-    form += fracPart;
-  }
-  if (!expPart.empty()) {
-    form += 'e';
-    form += expPart;
-  }
+  if (!fracPart.empty()) form.append(".").append(fracPart);
+  if (!expPart.empty()) form.append("e").append(expPart);
   double value = 0.0;
   const auto [end, ec] = std::from_chars(form.data(), form.data() + form.size(), value);
   (void)end;
   if (ec == std::errc::result_out_of_range) {
     // Too large or too small for a double: decide by the order of magnitude.
-    long long exponent = 0;
-    if (!expPart.empty()) {
-      const std::string_view digitsOnly =
-          (expPart.front() == '+' || expPart.front() == '-') ? expPart.substr(1) : expPart;
-      long long e = 0;
-      for (const char c : digitsOnly) e = std::min<long long>(e * 10 + (c - '0'), 1'000'000'000);
-      exponent = expPart.front() == '-' ? -e : e;
-    }
-    const bool overflow = LeadingExponent(intPart, fracPart) + exponent > 0;
+    const bool overflow = LeadingExponent(intPart, fracPart) + ExponentValue(expPart) > 0;
     value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
   } else if (ec != std::errc()) {
     value = 0.0;

@@ -5,21 +5,36 @@
 #include <string_view>
 #include <system_error>
 
+#include "NumberText.hpp"
+
 namespace jouk {
 
 namespace {
 
-struct TextOption {
+struct FormatName {
   const char* name;
-  std::string ParameterTexts::*field;
+  ExportFormat format;
 };
 
-constexpr TextOption kTextOptions[] = {
-    {"--delta", &ParameterTexts::Delta}, {"--gamma", &ParameterTexts::Gama},
-    {"--alpha", &ParameterTexts::Alfa},  {"--kutta", &ParameterTexts::iKutta},
-    {"--scale", &ParameterTexts::Olcek}, {"--dpsi", &ParameterTexts::dPsi},
-    {"--nsl", &ParameterTexts::kMax},    {"--dr", &ParameterTexts::dR},
-};
+constexpr FormatName kFormats[] = {
+    {"csv", ExportFormat::kCsv}, {"svg", ExportFormat::kSvg}, {"png", ExportFormat::kPng}};
+
+// "csv, svg or png".
+std::string FormatList() {
+  std::string list;
+  const std::size_t n = std::size(kFormats);
+  for (std::size_t k = 0; k < n; ++k) {
+    list += kFormats[k].name;
+    if (k + 2 < n) list += ", ";
+    if (k + 2 == n) list += " or ";
+  }
+  return list;
+}
+
+// The time of one animation tick as text ("0.1").
+std::string TickTime() {
+  return NumberToText(1.0 / kTicksPerTimeUnit);
+}
 
 // A whole decimal number of at most five digits without sign or leading zero, else -1.
 int PixelCount(std::string_view text) {
@@ -52,36 +67,84 @@ bool ParseSize(const std::string& value, ExportOptions& out, std::string& error)
   }
   out.width = w;
   out.height = h;
+  out.sizeGiven = true;
   return true;
 }
 
-// The time is counted in animation steps of 0.1: the picture is the window's after that many
-// ticks, so only whole multiples of 0.1 exist.
+// The time is counted in animation ticks: the picture is the window's after that many ticks, so
+// only whole multiples of one tick's time exist.
 bool ParseTime(const std::string& value, ExportOptions& out, std::string& error) {
   double t = 0;
   const char* const end = value.data() + value.size();
   const auto [ptr, ec] = std::from_chars(value.data(), end, t);
-  const double steps = t * 10;
+  const double steps = t * kTicksPerTimeUnit;
   const double whole = std::round(steps);
   if (ec != std::errc() || ptr != end || !std::isfinite(t) || t < 0 || whole > kMaxTicks ||
       std::fabs(steps - whole) > 1e-6) {
-    error = "--time takes a multiple of 0.1 (one animation step) from 0 to " +
-            std::to_string(kMaxTicks / 10) + ", not '" + ShownText(value) + "'.";
+    error = "--time takes a multiple of " + TickTime() + " (one animation step) from 0 to " +
+            std::to_string(kMaxTicks / kTicksPerTimeUnit) + ", not '" + ShownText(value) + "'.";
     return false;
   }
   out.ticks = static_cast<int>(whole);
+  out.timeGiven = true;
   return true;
 }
 
 bool ParseFormat(const std::string& value, ExportOptions& out, std::string& error) {
-  if (value == "csv") {
-    out.format = ExportFormat::kCsv;
-  } else if (value == "svg") {
-    out.format = ExportFormat::kSvg;
-  } else if (value == "png") {
-    out.format = ExportFormat::kPng;
-  } else {
-    error = "--format takes csv, svg or png, not '" + ShownText(value) + "'.";
+  for (const FormatName& f : kFormats) {
+    if (value == f.name) {
+      out.format = f.format;
+      return true;
+    }
+  }
+  error = "--format takes " + FormatList() + ", not '" + ShownText(value) + "'.";
+  return false;
+}
+
+bool ParseOutput(const std::string& value, ExportOptions& out, std::string& error) {
+  if (value.empty()) {
+    error = "--output needs a file name.";
+    return false;
+  }
+  out.output = value == "-" ? std::string() : value;
+  return true;
+}
+
+// An option other than the eight parameters: a flag, or one that takes a value.
+struct OptionSpec {
+  const char* name;
+  bool ExportOptions::*flag;  // set by a flag; null for an option with a value
+  bool (*parse)(const std::string& value, ExportOptions& out, std::string& error);
+};
+
+constexpr OptionSpec kOptions[] = {
+    {"--help", &ExportOptions::help, nullptr},
+    {"-h", &ExportOptions::help, nullptr},
+    {"--version", &ExportOptions::version, nullptr},
+    {"--table", &ExportOptions::table, nullptr},
+    {"--format", nullptr, ParseFormat},
+    {"--size", nullptr, ParseSize},
+    {"--time", nullptr, ParseTime},
+    {"--output", nullptr, ParseOutput},
+};
+
+const OptionSpec* OptionNamed(std::string_view name) {
+  for (const OptionSpec& o : kOptions) {
+    if (name == o.name) return &o;
+  }
+  return nullptr;
+}
+
+// The rules between options, checked once all are read.
+bool CheckCombination(const ExportOptions& out, std::string& error) {
+  if (out.help || out.version) return true;
+  if (out.table && out.format != ExportFormat::kCsv) {
+    error = "--table prints the section table as CSV; it takes no --format svg or png.";
+    return false;
+  }
+  if ((out.sizeGiven || out.timeGiven) && out.format == ExportFormat::kCsv) {
+    error = std::string(out.sizeGiven ? "--size" : "--time") +
+            " applies to pictures only (--format svg or png).";
     return false;
   }
   return true;
@@ -89,46 +152,27 @@ bool ParseFormat(const std::string& value, ExportOptions& out, std::string& erro
 
 }  // namespace
 
-std::string ShownText(std::string_view text, std::size_t longest) {
-  std::string shown;
-  for (const char c : text.substr(0, longest)) {
-    const auto u = static_cast<unsigned char>(c);
-    shown += (u < 0x20 || u == 0x7f) ? '?' : c;
-  }
-  if (text.size() > longest) shown += "...";
-  return shown;
-}
-
 bool ParseExportOptions(const std::vector<std::string>& args, ExportOptions& out,
                         std::string& error) {
-  bool sizeGiven = false;
-  bool timeGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     // --name VALUE or --name=VALUE.
     const std::size_t eq = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
     const std::string name = arg.substr(0, eq);
     const bool inlineValue = eq != std::string::npos;
-
-    if (name == "--help" || name == "-h" || name == "--version" || name == "--table") {
+    const OptionSpec* option = OptionNamed(name);
+    const ParameterSpec* parameter = ParameterByOption(name);
+    if (option == nullptr && parameter == nullptr) {
+      error = "unknown option " + ShownText(arg) + " (see --help).";
+      return false;
+    }
+    if (option != nullptr && option->flag != nullptr) {
       if (inlineValue) {
         error = name + " takes no value.";
         return false;
       }
-      bool& flag = name == "--table" ? out.table : name == "--version" ? out.version : out.help;
-      flag = true;
+      out.*(option->flag) = true;
       continue;
-    }
-
-    const TextOption* text = nullptr;
-    for (const TextOption& opt : kTextOptions) {
-      if (name == opt.name) text = &opt;
-    }
-    const bool known = text != nullptr || name == "--format" || name == "--size" ||
-                       name == "--time" || name == "--output";
-    if (!known) {
-      error = "unknown option " + ShownText(arg) + " (see --help).";
-      return false;
     }
     std::string value;
     if (inlineValue) {
@@ -139,40 +183,17 @@ bool ParseExportOptions(const std::vector<std::string>& args, ExportOptions& out
       error = name + " needs a value.";
       return false;
     }
-
-    if (text != nullptr) {
-      out.texts.*(text->field) = value;
-    } else if (name == "--format") {
-      if (!ParseFormat(value, out, error)) return false;
-    } else if (name == "--size") {
-      if (!ParseSize(value, out, error)) return false;
-      sizeGiven = true;
-    } else if (name == "--time") {
-      if (!ParseTime(value, out, error)) return false;
-      timeGiven = true;
-    } else {
-      if (value.empty()) {
-        error = "--output needs a file name.";
-        return false;
-      }
-      out.output = value == "-" ? std::string() : value;
+    if (parameter != nullptr) {
+      out.texts.*(parameter->text) = value;  // verbatim, as a text box would hold it
+    } else if (!option->parse(value, out, error)) {
+      return false;
     }
   }
-  if (out.help || out.version) return true;
-  if (out.table && out.format != ExportFormat::kCsv) {
-    error = "--table prints the section table as CSV; it takes no --format svg or png.";
-    return false;
-  }
-  if ((sizeGiven || timeGiven) && out.format == ExportFormat::kCsv) {
-    error = std::string(sizeGiven ? "--size" : "--time") +
-            " applies to pictures only (--format svg or png).";
-    return false;
-  }
-  return true;
+  return CheckCombination(out, error);
 }
 
 std::string ExportUsage() {
-  return R"(Usage: joukowsky-export [OPTIONS]
+  std::string usage = R"(Usage: joukowsky-export [OPTIONS]
 
 Computes the streamlines of potential flow around a Joukowsky airfoil, exactly as the
 window does after START, and prints them, or draws the window's picture, without
@@ -180,17 +201,17 @@ opening any window.
 
 Each parameter takes its text as the window's text box would hold it; the text is read
 the same way (leading number, '.' as the decimal point; "abc" reads as 0).
-  --delta TEXT   relative thickness, a multiple of 0.01 from 0 to 0.3   (default 0.12)
-  --gamma TEXT   relative camber, a multiple of 0.01 from 0 to 0.15     (default 0.02)
-                 (a thickness and camber pair off that grid keeps the circular
-                 section of zero thickness and camber)
-  --alpha TEXT   angle of attack in degrees                            (default 5)
-  --kutta TEXT   circulation factor: 1 Kutta condition, 0 none         (default 1)
-  --scale TEXT   half the width of the picture in chord units          (default 1)
-  --dpsi TEXT    stream-function step between streamlines, > 0         (default 0.07)
-  --nsl TEXT     index of the last streamline, 2 to 20                 (default 10)
-  --dr TEXT      radial marching step of the solver, > 0               (default 0.01)
-  Each option also takes the form --name=VALUE.
+)";
+  for (const ParameterSpec& p : kParameters) {
+    std::string line = "  " + std::string(p.option) + " TEXT";
+    line.resize(17, ' ');
+    line += p.optionHelp;
+    line.resize(72, ' ');
+    usage += line + "(default " + p.startText + ")\n";
+  }
+  usage += R"(  Each option also takes the form --name=VALUE. A thickness and camber pair off the
+  table's grid finds no section; the computation then uses the section of thickness
+  and camber 0, a flat plate.
 
 Output:
   --format csv   (default) CSV, header "streamline,point,x,y": every point 1..n of
@@ -199,9 +220,9 @@ Output:
   --format svg   the window's picture as SVG: a dark grey background, the contour
                  in red and every streamline as its two light-grey rippled lines,
                  as paths in the picture's pixel coordinates.
-  --format png   the window's picture as PNG, drawn by the window's own plot view:
-                 pixel for pixel what the window shows after START and the ticks
-                 up to --time (the erasing of each tick included).
+  --format png   the window's picture as PNG: pixel for pixel what the window shows
+                 after START and the ticks up to --time (the erasing of each tick
+                 included).
   --time T       the moment of the picture: T / 0.1 animation ticks after START,
                  T a multiple of 0.1 from 0 to 1000 (default 0.1, the first frame;
                  0 shows the contour alone).
@@ -216,6 +237,7 @@ Output:
 Exit status: 0 on success; 1 when the output cannot be written; 2 when an option or
 a parameter is rejected (the reason goes to standard error, on one line).
 )";
+  return usage;
 }
 
 }  // namespace jouk

@@ -1,12 +1,12 @@
 // Command-line options of joukowsky-export.
 #pragma once
 
-#include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "Recompute.hpp"
+#include "Animation.hpp"
+#include "Parameters.hpp"
+#include "ShownText.hpp"
 
 namespace jouk {
 
@@ -14,29 +14,27 @@ enum class ExportFormat { kCsv, kSvg, kPng };
 
 // Largest picture: 6000 × 4000 pixels.
 inline constexpr int kMaxPictureWidth = 6000;
-// Largest --time, in animation steps of 0.1 (a time of 1000).
-inline constexpr int kMaxTicks = 10000;
+// Largest --time, in animation ticks (a time of 1000).
+inline constexpr int kMaxTicks = 1000 * kTicksPerTimeUnit;
 
 struct ExportOptions {
   ParameterTexts texts;  // the eight texts, as the window's text boxes would hold them
   ExportFormat format = ExportFormat::kCsv;
   int width = 600;  // picture size in pixels, always 3:2
   int height = 400;
-  int ticks = 1;       // --time as the number of animation ticks (time / 0.1) after START
+  int ticks = 1;       // --time as the number of animation ticks after START
   std::string output;  // file to write; empty for standard output
   bool table = false;  // print the section table instead of the streamlines
   bool help = false;
   bool version = false;
+  bool sizeGiven = false;  // --size or --time was given (they apply to pictures only)
+  bool timeGiven = false;
 };
 
 // Parses the arguments (without the program name). On failure returns false and sets error
 // to a one-line message (user text in it has its control characters replaced).
 bool ParseExportOptions(const std::vector<std::string>& args, ExportOptions& out,
                         std::string& error);
-
-// User text as it may stand in a one-line message: control characters (a newline among them)
-// show as '?', and text beyond `longest` characters is cut.
-std::string ShownText(std::string_view text, std::size_t longest = 60);
 
 // The text printed by --help.
 std::string ExportUsage();

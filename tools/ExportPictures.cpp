@@ -1,6 +1,7 @@
 #include "ExportPictures.hpp"
 
 #include <QBuffer>
+#include <QImage>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -8,29 +9,15 @@
 
 #include "Animation.hpp"
 #include "FlowPicture.hpp"
-#include "PlotView.hpp"
+#include "Raster.hpp"
+#include "ShownText.hpp"
 
 namespace jouk {
 
 namespace {
 
-// The plot view's world-to-device rule for a world window and an image size.
-struct DeviceMap {
-  double originX, originY, scaleX, scaleY;
-
-  DeviceMap(const WorldWindow& w, int width, int height)
-      : originX(w.x1),
-        originY(w.y1),
-        scaleX(width / (w.x2 - w.x1)),
-        scaleY(height / (w.y2 - w.y1)) {}
-
-  // False when the device position is not a finite number (nothing is drawn there).
-  bool Map(double x, double y, double& u, double& v) const {
-    u = (static_cast<double>(static_cast<float>(x)) - originX) * scaleX;
-    v = (static_cast<double>(static_cast<float>(y)) - originY) * scaleY;
-    return std::isfinite(u) && std::isfinite(v);
-  }
-};
+// 96 dots per inch.
+constexpr int kDotsPerMeter = 3780;
 
 // A coordinate to 1/10000 of a pixel, without trailing zeros.
 void AppendNumber(std::string& out, double value) {
@@ -53,9 +40,8 @@ std::string PathData(const double* x, const double* y, int count, const DeviceMa
   bool penDown = false;
   int onLine = 0;
   for (int k = 0; k < count; ++k) {
-    double u = 0;
-    double v = 0;
-    if (!map.Map(x[k], y[k], u, v)) {
+    const DevicePoint p = map.ToDevice(x[k], y[k]);
+    if (!std::isfinite(p.u) || !std::isfinite(p.v)) {  // nothing is drawn there
       penDown = false;
       continue;
     }
@@ -66,18 +52,18 @@ std::string PathData(const double* x, const double* y, int count, const DeviceMa
       d += ' ';
     }
     d += penDown ? 'L' : 'M';
-    AppendNumber(d, u);
+    AppendNumber(d, p.u);
     d += ' ';
-    AppendNumber(d, v);
+    AppendNumber(d, p.v);
     penDown = true;
     ++onLine;
   }
   return d;
 }
 
-std::string HexColor(QRgb color) {
+std::string HexColor(Rgb color) {
   char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", qRed(color), qGreen(color), qBlue(color));
+  std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(color & 0xffffffu));
   return text;
 }
 
@@ -95,7 +81,7 @@ std::string XmlEscaped(std::string_view text) {
       out += "&gt;";
     } else if (c == '"') {
       out += "&quot;";
-    } else if (u < 0x20 || u >= 0x7f) {
+    } else if (IsControlCharacter(c) || u >= 0x80) {
       out += '?';
     } else {
       out += c;
@@ -104,7 +90,7 @@ std::string XmlEscaped(std::string_view text) {
   return out;
 }
 
-void AppendPath(std::string& svg, const std::string& id, const std::string& d, QRgb color) {
+void AppendPath(std::string& svg, const std::string& id, const std::string& d, Rgb color) {
   svg += "<path id=\"" + id + "\" fill=\"none\" stroke=\"" + HexColor(color) +
          "\" stroke-width=\"1\" stroke-linejoin=\"round\" stroke-linecap=\"round\"\n d=\"" + d +
          "\"/>\n";
@@ -112,32 +98,19 @@ void AppendPath(std::string& svg, const std::string& id, const std::string& d, Q
 
 }  // namespace
 
-void AdvanceToFrame(FlowState& st, int ticks) {
-  PrepareAnimation(st);
-  ResetAnimationClock(st, kTickIntervalMs);
-  for (int tick = 0; tick < ticks; ++tick) AdvanceAnimationTime(st);
-  // Each tick computes the displaced lines afresh from the time alone: the last one counts.
-  if (ticks > 0) UpdateDisplacedLines(st);
-}
-
-QImage WindowPicture(FlowState& st, int ticks, QSize size) {
-  PlotView view(size);
-  if (view.image().isNull()) return QImage();
-  // START: clear, then the start picture of Başla; then the timer's ticks.
-  view.Cls();
-  PrepareAnimation(st);
-  DrawStartPicture(view, st);
-  ResetAnimationClock(st, kTickIntervalMs);
-  for (int tick = 0; tick < ticks; ++tick) DrawAnimationTick(view, st);
-  return view.image();
-}
-
-QByteArray PngBytes(const QImage& image) {
+QByteArray WindowPng(FlowState& st, int ticks, int width, int height) {
+  RasterImage picture(width, height, kPlotBackground);
+  if (picture.empty()) return QByteArray();
+  ReplayWindowPicture(picture.raster(), st, ticks);
+  // The image only reads the pixels; QImage encodes PNG without a QGuiApplication. The
+  // resolution written is 96 dots per inch, one pixel per logical pixel of the window.
+  QImage image(reinterpret_cast<const uchar*>(picture.pixels().data()), width, height,
+               static_cast<qsizetype>(width) * 4, QImage::Format_RGB32);
+  image.setDotsPerMeterX(kDotsPerMeter);
+  image.setDotsPerMeterY(kDotsPerMeter);
   QByteArray bytes;
   QBuffer buffer(&bytes);
-  if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-    return QByteArray();
-  }
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return QByteArray();
   return bytes;
 }
 

@@ -1,6 +1,5 @@
 // joukowsky-export: runs the recompute pipeline without a window and prints the result, or
-// draws the window's picture of it.
-#include <QApplication>
+// draws the window's picture of it. It starts no QApplication and needs no display.
 #include <QByteArray>
 #include <cstdio>
 #include <string>
@@ -10,6 +9,7 @@
 
 #include "ExportOptions.hpp"
 #include "ExportPictures.hpp"
+#include "FlowPicture.hpp"
 #include "JoukVersion.hpp"
 #include "Mdl_Common.hpp"
 #include "NumberText.hpp"
@@ -48,35 +48,12 @@ std::string StreamlinesCsv(const jouk::FlowState& st) {
 
 // What the picture shows, for its <desc>: the eight texts and the time.
 std::string Description(const jouk::ExportOptions& opts) {
-  const jouk::ParameterTexts& t = opts.texts;
-  return "Joukowsky Streamlines " + std::string(jouk::kVersion) + ": delta " + t.Delta +
-         ", gamma " + t.Gama + ", alpha " + t.Alfa + ", kutta " + t.iKutta + ", scale " + t.Olcek +
-         ", dpsi " + t.dPsi + ", nsl " + t.kMax + ", dr " + t.dR + ", time " +
-         jouk::NumberToText(opts.ticks / 10.0);
-}
-
-// The window's picture as PNG, drawn on Qt's offscreen platform unless another is asked for;
-// empty when it cannot be made.
-QByteArray WindowPng(jouk::FlowState& st, const jouk::ExportOptions& opts) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The toolkit's notes about its surroundings (such as a missing runtime folder) are not the
-  // exporter's to report; its critical messages still go to standard error.
-  const QtMessageHandler previous =
-      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) {
-          std::fprintf(stderr, "joukowsky-export: %s\n", qPrintable(message));
-        }
-      });
-  struct Restore {
-    QtMessageHandler handler;
-    ~Restore() { qInstallMessageHandler(handler); }
-  } restore{previous};
-  // The toolkit sees no options of ours.
-  char name[] = "joukowsky-export";
-  char* qtArgv[] = {name, nullptr};
-  int qtArgc = 1;
-  QApplication app(qtArgc, qtArgv);
-  return jouk::PngBytes(jouk::WindowPicture(st, opts.ticks, QSize(opts.width, opts.height)));
+  std::string text = "Joukowsky Streamlines " + std::string(jouk::kVersion) + ":";
+  for (const jouk::ParameterSpec& p : jouk::kParameters) {
+    text += ' ' + std::string(p.option + 2) + ' ' + opts.texts.*p.text + ',';
+  }
+  return text + " time " +
+         jouk::NumberToText(opts.ticks / static_cast<double>(jouk::kTicksPerTimeUnit));
 }
 
 }  // namespace
@@ -125,7 +102,7 @@ int main(int argc, char** argv) {
         text = jouk::PictureSvg(st, opts.width, opts.height, opts.ticks > 0, Description(opts));
         break;
       case jouk::ExportFormat::kPng:
-        png = WindowPng(st, opts);
+        png = jouk::WindowPng(st, opts.ticks, opts.width, opts.height);
         if (png.isEmpty()) {
           std::fprintf(stderr, "joukowsky-export: the %dx%d picture could not be made.\n",
                        opts.width, opts.height);

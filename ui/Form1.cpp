@@ -4,20 +4,22 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "Animation.hpp"
 #include "FlowPicture.hpp"
 #include "Form_About.hpp"
 #include "LabelFit.hpp"
 #include "NumberText.hpp"
+#include "ParameterScrollBar.hpp"
 #include "PlotView.hpp"
 #include "Recompute.hpp"
 #include "Twips.hpp"
@@ -27,102 +29,17 @@ namespace {
 constexpr int kClientWidthTwips = 12300;
 constexpr int kClientHeightTwips = 6420;
 constexpr double kDefaultPointSize = 8.25;
+// A label laid out taller than one line of text wraps its caption at blanks.
+constexpr int kOneLineTwips = 255;
 
-// A parameter scroll bar. Its keys step as those of a desktop scroll bar do: left and up one
-// arrow step down, right and down one arrow step up, Page Up and Page Down a page step, Home and
-// End to the ends. A rejected parameter set ends the auto-repeat of a held arrow, so that the bar
-// does not go on stepping behind the warning box.
-class ParameterScrollBar : public QScrollBar {
- public:
-  using QScrollBar::QScrollBar;
-  void EndRepeat() { setRepeatAction(QAbstractSlider::SliderNoAction); }
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    SliderAction action = SliderNoAction;
-    switch (event->key()) {
-      case Qt::Key_Left:
-      case Qt::Key_Up:
-        action = SliderSingleStepSub;
-        break;
-      case Qt::Key_Right:
-      case Qt::Key_Down:
-        action = SliderSingleStepAdd;
-        break;
-      case Qt::Key_PageUp:
-        action = SliderPageStepSub;
-        break;
-      case Qt::Key_PageDown:
-        action = SliderPageStepAdd;
-        break;
-      case Qt::Key_Home:
-        action = SliderToMinimum;
-        break;
-      case Qt::Key_End:
-        action = SliderToMaximum;
-        break;
-      default:
-        QScrollBar::keyPressEvent(event);
-        return;
-    }
-    triggerAction(action);
-    event->accept();
-  }
-};
-
-QGroupBox* MakeFrame(QWidget* parent, const char* name, const QRect& geometry,
-                     const QString& accessibleName) {
-  auto* frame = new QGroupBox(parent);
-  frame->setObjectName(QString::fromLatin1(name));
-  frame->setGeometry(geometry);
-  frame->setAccessibleName(accessibleName);
-  return frame;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(geometry);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return label;
-}
-
-QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QString& text,
-                       const QRect& geometry, const QString& accessibleName) {
-  auto* box = new QLineEdit(text, parent);
-  box->setObjectName(QString::fromLatin1(name));
-  box->setGeometry(geometry);
-  box->setAccessibleName(accessibleName);
-  return box;
-}
-
-struct ScrollRange {
-  int minimum, maximum, start, arrowStep, pageStep;
-};
-
-ParameterScrollBar* MakeScrollBar(QWidget* parent, const char* name, const QRect& geometry,
-                                  const ScrollRange& range, const QString& accessibleName) {
-  auto* bar = new ParameterScrollBar(Qt::Horizontal, parent);
-  bar->setObjectName(QString::fromLatin1(name));
-  bar->setGeometry(geometry);
-  bar->setRange(range.minimum, range.maximum);
-  bar->setSingleStep(range.arrowStep);
-  bar->setPageStep(range.pageStep);
-  bar->setValue(range.start);  // before any connection: the start raises no action
-  // Only completed changes count: a dragged thumb reports once, on release.
-  bar->setTracking(false);
-  bar->setFocusPolicy(Qt::StrongFocus);
-  bar->setAccessibleName(accessibleName);
-  return bar;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& geometry, const QString& accessibleName) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(geometry);
-  button->setAccessibleName(accessibleName);
-  return button;
+// Names a new control, places it and gives it an accessible name.
+template <class Control>
+Control* Place(Control* control, const char* name, const QRect& geometry,
+               const QString& accessibleName = QString()) {
+  control->setObjectName(QString::fromLatin1(name));
+  control->setGeometry(geometry);
+  if (!accessibleName.isEmpty()) control->setAccessibleName(accessibleName);
+  return control;
 }
 
 }  // namespace
@@ -153,98 +70,59 @@ void Form1::BuildControls() {
   client->setObjectName(QStringLiteral("Form1_Client"));
   setCentralWidget(client);
 
-  // Section and flow: thickness, camber, angle of attack, Kutta-condition factor.
-  Frame1 = MakeFrame(client, "Frame1", TwipRect(120, 120, 2895, 1935),
-                     QStringLiteral("Section and flow parameters"));
-  const QString thickness = QStringLiteral("Relative thickness");
-  const QString camber = QStringLiteral("Relative camber");
-  const QString angle = QStringLiteral("Angle of attack (degrees)");
-  const QString kutta = QStringLiteral("Kutta condition factor");
-  Label1 = MakeLabel(Frame1, "Label1", QStringLiteral("δ ="), TwipRect(600, 360, 375, 255));
-  Text_DELTA = MakeTextBox(Frame1, "Text_DELTA", QStringLiteral("0.12"),
-                           TwipRect(960, 360, 495, 285), thickness);
-  HScroll_Delta = MakeScrollBar(Frame1, "HScroll_Delta", TwipRect(1440, 360, 1215, 255),
-                                {1, 30, 12, 1, 1}, thickness);
-  Label2 = MakeLabel(Frame1, "Label2", QStringLiteral("γ ="), TwipRect(600, 720, 375, 255));
-  Text_GAMA = MakeTextBox(Frame1, "Text_GAMA", QStringLiteral("0.02"), TwipRect(960, 720, 495, 285),
-                          camber);
-  HScroll_Gama = MakeScrollBar(Frame1, "HScroll_Gama", TwipRect(1440, 720, 1215, 255),
-                               {0, 14, 2, 1, 1}, camber);
-  Label5 = MakeLabel(Frame1, "Label5", QStringLiteral("α ="), TwipRect(600, 1080, 255, 255));
-  Text_Alfa =
-      MakeTextBox(Frame1, "Text_Alfa", QStringLiteral("5"), TwipRect(960, 1080, 495, 285), angle);
-  HScroll_Alfa = MakeScrollBar(Frame1, "HScroll_Alfa", TwipRect(1440, 1080, 1215, 255),
-                               {-10, 30, 5, 1, 5}, angle);
-  Label6 =
-      MakeLabel(Frame1, "Label6", QStringLiteral("Kutta condition"), TwipRect(240, 1320, 735, 375));
-  Label6->setWordWrap(true);  // "Kutta" above "condition"
-  Text_iKutta =
-      MakeTextBox(Frame1, "Text_iKutta", QStringLiteral("1"), TwipRect(960, 1440, 495, 285), kutta);
-  HScroll_iKutta = MakeScrollBar(Frame1, "HScroll_iKutta", TwipRect(1440, 1440, 1215, 255),
-                                 {0, 10, 10, 1, 1}, kutta);
-
-  // Streamlines and view: stream-function step, number of streamlines, scale, radial step.
-  Frame2 = MakeFrame(client, "Frame2", TwipRect(120, 2040, 2895, 1935),
-                     QStringLiteral("Streamline and view parameters"));
-  const QString step = QStringLiteral("Stream-function step between streamlines");
-  const QString count = QStringLiteral("Number of streamlines");
-  const QString scale = QStringLiteral("Plot scale (half the plot width)");
-  Label7 = MakeLabel(Frame2, "Label7", QStringLiteral("Δψ ="), TwipRect(360, 360, 375, 255));
-  Text_dPsi =
-      MakeTextBox(Frame2, "Text_dPsi", QStringLiteral("0.07"), TwipRect(840, 360, 495, 285), step);
-  HScroll_dPsi =
-      MakeScrollBar(Frame2, "HScroll_dPsi", TwipRect(1320, 360, 1455, 255), {1, 10, 7, 1, 1}, step);
-  Label9 = MakeLabel(Frame2, "Label9", QStringLiteral("nSL ="), TwipRect(240, 720, 495, 255));
-  Text_kMax =
-      MakeTextBox(Frame2, "Text_kMax", QStringLiteral("10"), TwipRect(840, 720, 495, 285), count);
-  HScroll_kMax = MakeScrollBar(Frame2, "HScroll_kMax", TwipRect(1320, 720, 1455, 255),
-                               {2, 10, 10, 2, 2}, count);
-  Label4 = MakeLabel(Frame2, "Label4", QStringLiteral("Scale ="), TwipRect(120, 1080, 615, 255));
-  Text_Olcek =
-      MakeTextBox(Frame2, "Text_Olcek", QStringLiteral("1"), TwipRect(840, 1080, 495, 285), scale);
-  HScroll_Olcek = MakeScrollBar(Frame2, "HScroll_Olcek", TwipRect(1320, 1080, 1455, 255),
-                                {5, 30, 10, 1, 5}, scale);
-  Label10 = MakeLabel(Frame2, "Label10", QStringLiteral("dR ="), TwipRect(360, 1440, 375, 255));
-  Text_dR = MakeTextBox(Frame2, "Text_dR", QStringLiteral("0.01"), TwipRect(840, 1440, 495, 285),
-                        QStringLiteral("Radial marching step"));
-
-  Label1->setBuddy(Text_DELTA);
-  Label2->setBuddy(Text_GAMA);
-  Label5->setBuddy(Text_Alfa);
-  Label6->setBuddy(Text_iKutta);
-  Label7->setBuddy(Text_dPsi);
-  Label9->setBuddy(Text_kMax);
-  Label4->setBuddy(Text_Olcek);
-  Label10->setBuddy(Text_dR);
-  for (QLabel* label : {Label1, Label2, Label5, Label6, Label7, Label9, Label4, Label10}) {
+  // Frame 1: section and flow; frame 2: streamlines and view. Each holds four rows of a label,
+  // a text box and (but for the radial step) a scroll bar, as the parameter table lays them out.
+  QGroupBox* const frames[] = {
+      Place(new QGroupBox(client), "Frame1", TwipRect(120, 120, 2895, 1935),
+            QStringLiteral("Section and flow parameters")),
+      Place(new QGroupBox(client), "Frame2", TwipRect(120, 2040, 2895, 1935),
+            QStringLiteral("Streamline and view parameters"))};
+  std::vector<std::pair<int, QWidget*>> tabOrder;
+  for (std::size_t k = 0; k < jouk::kParameterCount; ++k) {
+    const jouk::ParameterSpec& p = jouk::kParameters[k];
+    QGroupBox* const frame = frames[p.frame - 1];
+    const QString description = QString::fromUtf8(p.description);
+    auto* label = Place(new QLabel(QString::fromUtf8(p.label), frame), p.labelControl.name,
+                        TwipRect(p.labelControl.box));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(p.labelControl.box.height > kOneLineTwips);
+    textBoxes_[k] = Place(new QLineEdit(QString::fromUtf8(p.startText), frame), p.textBox.name,
+                          TwipRect(p.textBox.box), description);
+    label->setBuddy(textBoxes_[k]);
     FitLabelToText(label);
+    tabOrder.emplace_back(p.textBox.tabIndex, textBoxes_[k]);
+    if (*p.bar.control.name == '\0') continue;
+    auto* bar = Place(new ParameterScrollBar(frame), p.bar.control.name,
+                      TwipRect(p.bar.control.box), description);
+    bar->setRange(p.bar.minimum, p.bar.maximum);
+    bar->setSingleStep(p.bar.arrowStep);
+    bar->setPageStep(p.bar.pageStep);
+    bar->setValue(p.bar.start);  // before any connection: the start raises no action
+    scrollBars_[k] = bar;
+    tabOrder.emplace_back(p.bar.control.tabIndex, bar);
   }
 
-  Command_START =
-      MakeButton(client, "Command_START", QStringLiteral("START"), TwipRect(480, 4440, 2175, 615),
-                 QStringLiteral("Compute the flow and start the animation"));
-  Command_STOP = MakeButton(client, "Command_STOP", QStringLiteral("STOP"),
-                            TwipRect(480, 5280, 2175, 615), QStringLiteral("Stop the animation"));
-
-  Picture3 = new PlotView(client);
-  Picture3->setObjectName(QStringLiteral("Picture3"));
-  Picture3->setGeometry(TwipRect(3120, 240, 9000, 6000));
+  Command_START = Place(new QPushButton(QStringLiteral("START"), client), "Command_START",
+                        TwipRect(480, 4440, 2175, 615),
+                        QStringLiteral("Compute the flow and start the animation"));
+  Command_STOP = Place(new QPushButton(QStringLiteral("STOP"), client), "Command_STOP",
+                       TwipRect(480, 5280, 2175, 615), QStringLiteral("Stop the animation"));
+  Picture3 = Place(new PlotView(client), "Picture3", TwipRect(3120, 240, 9000, 6000),
+                   QStringLiteral("Streamline plot"));
   Picture3->setFocusPolicy(Qt::StrongFocus);
-  Picture3->setAccessibleName(QStringLiteral("Streamline plot"));
+  tabOrder.insert(tabOrder.end(), {{25, Picture3}, {26, Command_START}, {27, Command_STOP}});
 
   // Idle until the first start: interval zero, not running.
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(0);
 
-  QWidget* const tabOrder[] = {
-      Text_DELTA,   Text_GAMA,    Text_Alfa,     Text_iKutta,    Text_kMax,     Text_dPsi,
-      Text_Olcek,   Text_dR,      HScroll_Alfa,  HScroll_iKutta, HScroll_Delta, HScroll_Gama,
-      HScroll_kMax, HScroll_dPsi, HScroll_Olcek, Picture3,       Command_START, Command_STOP};
-  for (std::size_t k = 1; k < std::size(tabOrder); ++k) {
-    setTabOrder(tabOrder[k - 1], tabOrder[k]);
+  std::sort(tabOrder.begin(), tabOrder.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t k = 1; k < tabOrder.size(); ++k) {
+    setTabOrder(tabOrder[k - 1].second, tabOrder[k].second);
   }
-  Text_DELTA->setFocus();
+  tabOrder.front().second->setFocus();
 
   // The client area is 12300 × 6420 twips below the menu bar.
   resize(TwipsToPixels(kClientWidthTwips),
@@ -252,21 +130,12 @@ void Form1::BuildControls() {
 }
 
 void Form1::ConnectActions() {
-  const struct {
-    QScrollBar* bar;
-    QLineEdit* text;
-    double divisor;  // v = p / divisor; 1 for the bars whose value is the position itself
-  } bindings[] = {{HScroll_Delta, Text_DELTA, 100.0}, {HScroll_Gama, Text_GAMA, 100.0},
-                  {HScroll_Alfa, Text_Alfa, 1.0},     {HScroll_iKutta, Text_iKutta, 10.0},
-                  {HScroll_dPsi, Text_dPsi, 100.0},   {HScroll_kMax, Text_kMax, 1.0},
-                  {HScroll_Olcek, Text_Olcek, 10.0}};
-  for (const auto& b : bindings) {
-    QLineEdit* const text = b.text;
-    const double divisor = b.divisor;
-    connect(b.bar, &QScrollBar::valueChanged, this,
-            [this, text, divisor](int p) { ParameterChange(text, p, divisor); });
+  for (std::size_t k = 0; k < jouk::kParameterCount; ++k) {
+    if (scrollBars_[k] == nullptr) continue;
+    connect(scrollBars_[k], &QScrollBar::valueChanged, this,
+            [this, k](int p) { ParameterChange(k, p); });
   }
-  connect(Command_START, &QPushButton::clicked, this, &Form1::Command_START_Click);
+  connect(Command_START, &QPushButton::clicked, this, &Form1::Restart);
   connect(Command_STOP, &QPushButton::clicked, this, &Form1::Command_STOP_Click);
   connect(Mn_About, &QAction::triggered, this, &Form1::Mn_About_Click);
   connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -274,6 +143,20 @@ void Form1::ConnectActions() {
 
 void Form1::SetMessageSink(MessageSink sink) {
   messageSink_ = std::move(sink);
+}
+
+jouk::ParameterTexts Form1::Texts() const {
+  jouk::ParameterTexts texts;
+  for (std::size_t k = 0; k < jouk::kParameterCount; ++k) {
+    texts.*jouk::kParameters[k].text = textBoxes_[k]->text().toStdString();
+  }
+  return texts;
+}
+
+void Form1::SetTexts(const jouk::ParameterTexts& texts) {
+  for (std::size_t k = 0; k < jouk::kParameterCount; ++k) {
+    textBoxes_[k]->setText(QString::fromStdString(texts.*jouk::kParameters[k].text));
+  }
 }
 
 void Form1::ShowWarning(const QString& message) {
@@ -286,30 +169,19 @@ void Form1::ShowWarning(const QString& message) {
 }
 
 bool Form1::hesapla() {
-  jouk::ParameterTexts texts;
-  texts.Delta = Text_DELTA->text().toStdString();
-  texts.Gama = Text_GAMA->text().toStdString();
-  texts.Alfa = Text_Alfa->text().toStdString();
-  texts.iKutta = Text_iKutta->text().toStdString();
-  texts.Olcek = Text_Olcek->text().toStdString();
-  texts.dPsi = Text_dPsi->text().toStdString();
-  texts.kMax = Text_kMax->text().toStdString();
-  texts.dR = Text_dR->text().toStdString();
-  const jouk::RecomputeStatus status = jouk::Recompute(st_, texts);
+  const jouk::RecomputeStatus status = jouk::Recompute(st_, Texts());
   if (status.ok) return true;
-  // Every parameter bar was made by MakeScrollBar.
-  for (QScrollBar* bar : {HScroll_Delta, HScroll_Gama, HScroll_Alfa, HScroll_iKutta, HScroll_dPsi,
-                          HScroll_kMax, HScroll_Olcek}) {
-    static_cast<ParameterScrollBar*>(bar)->EndRepeat();
+  for (ParameterScrollBar* bar : scrollBars_) {
+    if (bar != nullptr) bar->EndRepeat();
   }
   if (messageSink_) messageSink_(QString::fromStdString(status.message));
   return false;
 }
 
 void Form1::Başla() {
-  jouk::PrepareAnimation(st_);
-  // Background colour, world window from Olcek and the contour in red.
-  jouk::DrawStartPicture(*Picture3, st_);
+  // The animation's constants, the background colour, the world window from Olcek and the
+  // contour in red; then the timer, whose interval read back gives the time step.
+  jouk::StartPicture(Picture3->Canvas(), st_);
   Picture3->update();
 
   Timer1->setInterval(jouk::kTickIntervalMs);
@@ -318,24 +190,23 @@ void Form1::Başla() {
 }
 
 void Form1::Timer1_Timer() {
-  jouk::DrawAnimationTick(*Picture3, st_);
+  jouk::DrawAnimationTick(Picture3->Canvas(), st_);
   Picture3->update();
 }
 
-void Form1::ParameterChange(QLineEdit* text, int p, double divisor) {
-  // The text box is the store of the parameter: hesapla reads the value back from it, exactly,
-  // and only a recompute that succeeds writes the flow store, so a rejected parameter set leaves
-  // the running animation with a store that agrees with its solution.
-  text->setText(QString::fromStdString(jouk::NumberToText(p / divisor)));
+void Form1::Restart() {
   if (!hesapla()) return;
   Picture3->Cls();
   Başla();
 }
 
-void Form1::Command_START_Click() {
-  if (!hesapla()) return;
-  Picture3->Cls();
-  Başla();
+void Form1::ParameterChange(std::size_t k, int p) {
+  // The text box is the store of the parameter: hesapla reads the value back from it, exactly,
+  // and only a recompute that succeeds writes the flow store, so a rejected parameter set leaves
+  // the running animation with a store that agrees with its solution.
+  const double value = p / jouk::kParameters[k].bar.divisor;
+  textBoxes_[k]->setText(QString::fromStdString(jouk::NumberToText(value)));
+  Restart();
 }
 
 void Form1::Command_STOP_Click() {

@@ -6,20 +6,20 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 
 #include "Mdl_Common.hpp"
+#include "Parameters.hpp"
 
 class QAction;
 class QCloseEvent;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
-class QScrollBar;
 class QTimer;
 class Form_About;
+class ParameterScrollBar;
 class PlotView;
 
 class Form1 : public QMainWindow {
@@ -47,6 +47,11 @@ class Form1 : public QMainWindow {
   // Replaces the message sink (by default a warning box titled with the window caption).
   void SetMessageSink(MessageSink sink);
 
+  // The eight texts as the text boxes hold them.
+  jouk::ParameterTexts Texts() const;
+  // Puts the eight texts into the text boxes (nothing is computed).
+  void SetTexts(const jouk::ParameterTexts& texts);
+
   const jouk::FlowState& State() const { return st_; }
 
  protected:
@@ -57,10 +62,12 @@ class Form1 : public QMainWindow {
   void ConnectActions();
   void ShowWarning(const QString& message);
 
-  // A completed change of a scroll bar: write value p / divisor into its text box, recompute,
-  // clear the plot and start again.
-  void ParameterChange(QLineEdit* text, int p, double divisor);
-  void Command_START_Click();
+  // Recompute, clear the plot and start again: what START and every scroll-bar change do after
+  // the scroll bar has written its text box.
+  void Restart();
+  // A completed change of parameter k's scroll bar to position p: write its value into the text
+  // box, then restart.
+  void ParameterChange(std::size_t k, int p);
   void Command_STOP_Click();
   void Mn_About_Click();
 
@@ -68,32 +75,11 @@ class Form1 : public QMainWindow {
   MessageSink messageSink_;
   bool reporting_ = false;  // a warning box is open
 
+  // Per parameter, in the order of jouk::kParameters; a parameter without a scroll bar has none.
+  std::array<QLineEdit*, jouk::kParameterCount> textBoxes_{};
+  std::array<ParameterScrollBar*, jouk::kParameterCount> scrollBars_{};
+
   QAction* Mn_About;
-  QGroupBox* Frame1;
-  QLabel* Label1;
-  QLineEdit* Text_DELTA;
-  QScrollBar* HScroll_Delta;
-  QLabel* Label2;
-  QLineEdit* Text_GAMA;
-  QScrollBar* HScroll_Gama;
-  QLabel* Label5;
-  QLineEdit* Text_Alfa;
-  QScrollBar* HScroll_Alfa;
-  QLabel* Label6;
-  QLineEdit* Text_iKutta;
-  QScrollBar* HScroll_iKutta;
-  QGroupBox* Frame2;
-  QLabel* Label7;
-  QLineEdit* Text_dPsi;
-  QScrollBar* HScroll_dPsi;
-  QLabel* Label9;
-  QLineEdit* Text_kMax;
-  QScrollBar* HScroll_kMax;
-  QLabel* Label4;
-  QLineEdit* Text_Olcek;
-  QScrollBar* HScroll_Olcek;
-  QLabel* Label10;
-  QLineEdit* Text_dR;
   QPushButton* Command_START;
   QPushButton* Command_STOP;
   PlotView* Picture3;

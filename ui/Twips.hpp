@@ -3,6 +3,8 @@
 
 #include <QRect>
 
+#include "Parameters.hpp"
+
 inline constexpr int kTwipsPerPixel = 15;
 
 constexpr int TwipsToPixels(int twips) {
@@ -13,4 +15,8 @@ constexpr int TwipsToPixels(int twips) {
 constexpr QRect TwipRect(int left, int top, int width, int height) {
   return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
                TwipsToPixels(height));
+}
+
+constexpr QRect TwipRect(const jouk::TwipBox& box) {
+  return TwipRect(box.left, box.top, box.width, box.height);
 }

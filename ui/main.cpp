@@ -7,6 +7,7 @@
 
 #include "Form1.hpp"
 #include "JoukVersion.hpp"
+#include "ShownText.hpp"
 
 namespace {
 
@@ -42,11 +43,8 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("joukowsky-streamlines"));
   // The toolkit has taken its own options out; nothing else is understood.
   if (argc > 1) {
-    std::string shown = argv[1];
-    for (char& c : shown) {
-      if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';  // keep it on one line
-    }
-    std::fprintf(stderr, "joukowsky-streamlines: unknown option %s (see --help).\n", shown.c_str());
+    std::fprintf(stderr, "joukowsky-streamlines: unknown option %s (see --help).\n",
+                 jouk::ShownText(argv[1]).c_str());
     return 2;
   }
   Form1 form;

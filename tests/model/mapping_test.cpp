@@ -8,6 +8,7 @@
 #include "Mdl_Common.hpp"
 #include "Mdl_ZORAP.hpp"
 #include "Recompute.hpp"
+#include "SectionLookup.hpp"
 #include "StartupStore.hpp"
 #include "Tolerance.hpp"
 

@@ -7,6 +7,7 @@
 #include "Mdl_Common.hpp"
 #include "Mdl_ZORAP.hpp"
 #include "Recompute.hpp"
+#include "SectionLookup.hpp"
 #include "Tolerance.hpp"
 
 namespace jouk {

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "FlowSetup.hpp"
 #include "Mdl_Common.hpp"
 #include "Mdl_ZORAP.hpp"
 #include "Recompute.hpp"

@@ -5,6 +5,7 @@
 
 #include "Mdl_Common.hpp"
 #include "Recompute.hpp"
+#include "SectionLookup.hpp"
 
 namespace jouk {
 namespace {

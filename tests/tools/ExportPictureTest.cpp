@@ -14,16 +14,13 @@
 #include <vector>
 
 #include "ExportPictures.hpp"
+#include "FlowPicture.hpp"
 #include "Form1.hpp"
 #include "PlotView.hpp"
 #include "Recompute.hpp"
 #include "UiTestSupport.hpp"
 
 namespace {
-
-const QRgb kBackground = qRgb(80, 80, 80);
-const QRgb kContour = qRgb(255, 0, 0);
-const QRgb kStreamline = qRgb(200, 200, 200);
 
 struct Run {
   int status = -1;
@@ -41,18 +38,6 @@ Run Export(const QStringList& args) {
   return run;
 }
 
-// The text box that holds the value of an exporter option.
-const char* TextBoxOf(const QString& option) {
-  static const std::map<QString, const char*> boxes = {
-      {QStringLiteral("--delta"), "Text_DELTA"}, {QStringLiteral("--gamma"), "Text_GAMA"},
-      {QStringLiteral("--alpha"), "Text_Alfa"},  {QStringLiteral("--kutta"), "Text_iKutta"},
-      {QStringLiteral("--scale"), "Text_Olcek"}, {QStringLiteral("--dpsi"), "Text_dPsi"},
-      {QStringLiteral("--nsl"), "Text_kMax"},    {QStringLiteral("--dr"), "Text_dR"}};
-  const auto found = boxes.find(option);
-  if (found == boxes.end()) qFatal("no text box for %s", qPrintable(option));
-  return found->second;
-}
-
 // A window whose text boxes hold the texts of the options, after START and `ticks` ticks of its
 // animation, given by hand.
 struct StartedWindow {
@@ -61,13 +46,16 @@ struct StartedWindow {
 
   StartedWindow(const QStringList& parameters, int ticks) {
     form.SetMessageSink([this](const QString& message) { messages.append(message); });
+    // The options' texts, as the exporter takes them, into the parameter set.
+    jouk::ParameterTexts texts;
     for (qsizetype k = 0; k + 1 < parameters.size(); k += 2) {
-      Child<QLineEdit>(form, TextBoxOf(parameters[k]))->setText(parameters[k + 1]);
+      const jouk::ParameterSpec* p = jouk::ParameterByOption(parameters[k].toStdString());
+      if (p == nullptr) qFatal("no parameter for %s", qPrintable(parameters[k]));
+      texts.*(p->text) = parameters[k + 1].toStdString();
     }
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) qFatal("the window is not shown");
-    Child<QPushButton>(form, "Command_START")->click();
-    Child<QTimer>(form, "Timer1")->stop();
+    StartWithTexts(form, texts);
     for (int tick = 0; tick < ticks; ++tick) form.Timer1_Timer();
     QApplication::processEvents();
   }
@@ -75,12 +63,12 @@ struct StartedWindow {
   const jouk::FlowState& state() const { return form.State(); }
 };
 
-// The plot view's device position of a world point for the window from Olcek on a picture of
-// the given size, before any flooring to pixels.
+// The raster's device position of a world point for the window from Olcek on a picture of the
+// given size, before any flooring to pixels.
 QPointF Device(double olcek, double x, double y, QSize size) {
-  const double x1 = -olcek, y1 = (2.0 / 3.0) * olcek, x2 = olcek, y2 = (-2.0 / 3.0) * olcek;
-  return {(static_cast<double>(static_cast<float>(x)) - x1) * (size.width() / (x2 - x1)),
-          (static_cast<double>(static_cast<float>(y)) - y1) * (size.height() / (y2 - y1))};
+  const jouk::DevicePoint p =
+      jouk::DeviceMap(jouk::WorldWindowFor(olcek), size.width(), size.height()).ToDevice(x, y);
+  return {p.u, p.v};
 }
 
 struct SvgPath {

@@ -1,7 +1,7 @@
 # Runs joukowsky-export and joukowsky-streamlines end to end: the start-up CSV and the table,
 # pictures to files and to standard output, rejected options and values (status 2, one line on
 # standard error), outputs that cannot be written (status 1), --version and --help. No display
-# is used: the exporter picks the offscreen platform by itself.
+# is used: the exporter starts no QApplication at all.
 cmake_policy(VERSION 3.25)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
@@ -13,6 +13,16 @@ function(fail)
   string(JOIN " " text ${ARGN})
   message(FATAL_ERROR "${text}")
 endfunction()
+
+# Every format with a platform that does not exist: a QApplication would abort there.
+foreach(format csv svg png)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=none ${EXE} --format ${format}
+                  --output ${WORK}/none.${format} ERROR_VARIABLE err RESULT_VARIABLE rc)
+  file(SIZE ${WORK}/none.${format} size)
+  if(NOT rc EQUAL 0 OR NOT err STREQUAL "" OR size LESS 1000)
+    fail("${format} without any platform: status ${rc}, ${size} bytes, stderr '${err}'")
+  endif()
+endforeach()
 
 # The CSV of the start-up texts.
 execute_process(COMMAND ${EXE} OUTPUT_VARIABLE out RESULT_VARIABLE rc)

@@ -15,10 +15,6 @@
 
 namespace {
 
-const QRgb kBackground = qRgb(80, 80, 80);
-const QRgb kContour = qRgb(255, 0, 0);
-const QRgb kStreamline = qRgb(200, 200, 200);
-
 // The argument handed back through a volatile, so that the compiler cannot merge the sine and
 // the cosine of the ripple into one call.
 double Opaque(double a) {

@@ -61,14 +61,6 @@ class TextSource {
   std::mt19937 rng_;
 };
 
-jouk::ParameterTexts TextsOf(const Form1& form) {
-  const auto text = [&form](const char* name) {
-    return Child<QLineEdit>(form, name)->text().toStdString();
-  };
-  return {text("Text_DELTA"), text("Text_GAMA"), text("Text_Alfa"), text("Text_iKutta"),
-          text("Text_Olcek"), text("Text_dPsi"), text("Text_kMax"), text("Text_dR")};
-}
-
 bool OnlyPictureColours(const QImage& image) {
   for (int r = 0; r < image.height(); ++r) {
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(r));
@@ -139,7 +131,7 @@ class WindowFuzzTest : public QObject {
       if (recomputed) {
         // What the pipeline makes of the texts the window now holds, from the store as it was.
         expected = before;
-        const jouk::RecomputeStatus status = jouk::Recompute(expected, TextsOf(form));
+        const jouk::RecomputeStatus status = jouk::Recompute(expected, form.Texts());
         if (status.ok) {
           ++starts;
           started = true;

@@ -1,0 +1,60 @@
+#include "FlowPicture.hpp"
+
+#include <algorithm>
+
+#include "Animation.hpp"
+
+namespace jouk {
+
+WorldWindow WorldWindowFor(double olcek) {
+  return {-olcek, (2.0 / 3.0) * olcek, olcek, (-2.0 / 3.0) * olcek};
+}
+
+void DrawStartPicture(Raster& raster, const FlowState& st) {
+  raster.SetBackColor(kPlotBackground);
+  const WorldWindow w = WorldWindowFor(st.Olcek);
+  raster.Scale(w.x1, w.y1, w.x2, w.y2);
+  const int count = st.nPts.empty() ? 0 : std::min(st.nPts[0], kLastPoint);
+  raster.Polyline(st.XS.Row(0) + 1, st.YS.Row(0) + 1, count, kContourColor);
+}
+
+void StartPicture(Raster& raster, FlowState& st) {
+  PrepareAnimation(st);
+  DrawStartPicture(raster, st);
+}
+
+void DrawDisplacedLines(Raster& raster, const FlowState& st, Rgb color) {
+  // Every segment of a pass has the same colour, so drawing line by line sets the same pixels as
+  // drawing the two lines' segments alternately.
+  const int kLast = LastAnimatedStreamline(st);
+  for (int i = 1; i <= kLast; ++i) {
+    const int count = std::min(st.nPts[static_cast<std::size_t>(i)], kLastPoint);
+    const double* x = st.XS.Row(i) + 1;  // points 1..count
+    raster.Polyline(x, st.YAnim1.Row(i) + 1, count, color);
+    raster.Polyline(x, st.YAnim2.Row(i) + 1, count, color);
+  }
+}
+
+void DrawAnimationTick(Raster& raster, FlowState& st) {
+  AdvanceAnimationTime(st);
+  DrawDisplacedLines(raster, st, kPlotBackground);  // paints over the previous frame
+  UpdateDisplacedLines(st);
+  DrawDisplacedLines(raster, st, kStreamlineColor);
+}
+
+void ReplayWindowPicture(Raster& raster, FlowState& st, int ticks) {
+  raster.Cls();
+  StartPicture(raster, st);
+  ResetAnimationClock(st, kTickIntervalMs);
+  for (int tick = 0; tick < ticks; ++tick) DrawAnimationTick(raster, st);
+}
+
+void AdvanceToFrame(FlowState& st, int ticks) {
+  PrepareAnimation(st);
+  ResetAnimationClock(st, kTickIntervalMs);
+  for (int tick = 0; tick < ticks; ++tick) AdvanceAnimationTime(st);
+  // Each tick computes the displaced lines afresh from the time alone: the last one counts.
+  if (ticks > 0) UpdateDisplacedLines(st);
+}
+
+}  // namespace jouk

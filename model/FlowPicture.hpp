@@ -1,0 +1,47 @@
+// What the plot shows of the flow: its colours, the world window taken from the scale, the start
+// picture (background and red contour) and the frames of the streamline animation, drawn on a
+// raster. The main window and joukowsky-export draw through these same functions.
+#pragma once
+
+#include "Mdl_Common.hpp"
+#include "Raster.hpp"
+
+namespace jouk {
+
+inline constexpr Rgb kPlotBackground = MakeRgb(80, 80, 80);
+inline constexpr Rgb kContourColor = MakeRgb(255, 0, 0);
+inline constexpr Rgb kStreamlineColor = MakeRgb(200, 200, 200);
+
+// The window for scale Olcek: (−Olcek, (2/3)·Olcek) to (Olcek, (−2/3)·Olcek), y growing upwards.
+WorldWindow WorldWindowFor(double olcek);
+
+// The start picture: fills the raster with the background colour, sets the world window from
+// Olcek and draws the contour, points 1..nPts(0) of streamline 0, in red (fewer than two points
+// draw nothing).
+void DrawStartPicture(Raster& raster, const FlowState& st);
+
+// The drawing half of a start, in order: the animation's constants, then the start picture.
+// The clock is set when the timer starts (ResetAnimationClock).
+void StartPicture(Raster& raster, FlowState& st);
+
+// Draws the two displaced lines of every animated streamline 1..kAnim in color: the erase pass
+// in the background colour, the draw pass in the streamline colour.
+void DrawDisplacedLines(Raster& raster, const FlowState& st, Rgb color);
+
+// One tick of the animation: advance the time, erase the previous frame (paint it over in the
+// background colour), compute the displaced lines at the new time and draw them.
+void DrawAnimationTick(Raster& raster, FlowState& st);
+
+// What a freshly opened window's plot holds after START and `ticks` ticks of its timer: the
+// plot cleared, the start picture drawn, the clock started as the timer starts it, and every
+// tick erasing the previous frame and drawing the next. The first tick's erase pass runs over
+// the displaced lines the store holds (all at height 0 in a fresh store), which cuts the contour
+// where they cross it, as in the window. st holds a recomputed flow.
+void ReplayWindowPicture(Raster& raster, FlowState& st, int ticks);
+
+// START and `ticks` ticks of the animation without drawing: the animation's constants and clock
+// as the window sets them, the clock advanced tick by tick (the same additions as the timer's)
+// and the displaced lines of the last tick.
+void AdvanceToFrame(FlowState& st, int ticks);
+
+}  // namespace jouk
