@@ -4,7 +4,7 @@
 set -euo pipefail
 
 JOUK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-JOUK_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev
+JOUK_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev libgif-dev
   libgl-dev fonts-dejavu-core)
 # What the sanitizer and fuzzing stages of test.sh need besides, and the checker of the installed
 # desktop entry.
