@@ -130,8 +130,9 @@ bool ReplaceFile(const std::string& path, const struct stat* old, std::string_vi
   std::string tempPath;
   const int fd = CreateTemporary(folder, name, tempPath);
   if (fd < 0) {
+    const int err = errno;
     error = "cannot write " + Shown(path) + ": cannot create a file in its folder " +
-            Shown(folder) + ": " + std::strerror(errno) + ".";
+            Shown(folder) + ": " + std::strerror(err) + ".";
     return false;
   }
   int err = 0;
