@@ -4,11 +4,11 @@
 set -euo pipefail
 
 JOUK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-JOUK_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev
+JOUK_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev libgif-dev
   libgl-dev fonts-dejavu-core)
-# What the sanitizer and fuzzing stages of test.sh need besides, and the checker of the installed
-# desktop entry.
-JOUK_CHECK_PACKAGES=(clang libclang-rt-14-dev llvm desktop-file-utils)
+# What the sanitizer and fuzzing stages of test.sh need besides, the checker of the installed
+# desktop entry, and prlimit (util-linux) for the file-size limit test of the exporter.
+JOUK_CHECK_PACKAGES=(clang libclang-rt-14-dev llvm desktop-file-utils util-linux)
 
 jouk_install_packages() {
   local missing=()

@@ -59,6 +59,7 @@ std::string Description(const jouk::ExportOptions& opts) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  jouk::IgnoreFileSizeSignal();
   const std::vector<std::string> args(argv + 1, argv + argc);
   jouk::ExportOptions opts;
   std::string error;
