@@ -4,11 +4,12 @@
 set -euo pipefail
 
 JOUK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# help2man writes the manual pages from the built programs' --help.
 JOUK_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev
-  libgl-dev fonts-dejavu-core)
-# What the sanitizer and fuzzing stages of test.sh need besides, and the checker of the installed
-# desktop entry.
-JOUK_CHECK_PACKAGES=(clang libclang-rt-14-dev llvm desktop-file-utils)
+  libgl-dev fonts-dejavu-core help2man)
+# What the sanitizer and fuzzing stages of test.sh need besides, the checkers of the installed
+# desktop entry and AppStream metainfo, and groff to render the manual pages in their test.
+JOUK_CHECK_PACKAGES=(clang libclang-rt-14-dev llvm desktop-file-utils appstream groff-base)
 
 jouk_install_packages() {
   local missing=()
