@@ -4,11 +4,15 @@
 set -euo pipefail
 
 JOUK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# help2man writes the manual pages from the built programs' --help; giflib encodes the looping
+# animations.
 JOUK_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev libgif-dev
-  libgl-dev fonts-dejavu-core)
-# What the sanitizer and fuzzing stages of test.sh need besides, the checker of the installed
-# desktop entry, and prlimit (util-linux) for the file-size limit test of the exporter.
-JOUK_CHECK_PACKAGES=(clang libclang-rt-14-dev llvm desktop-file-utils util-linux)
+  libgl-dev fonts-dejavu-core help2man)
+# What the sanitizer and fuzzing stages of test.sh need besides, the checkers of the installed
+# desktop entry and AppStream metainfo, groff to render the manual pages in their test, and
+# prlimit (util-linux) for the file-size limit test of the exporter.
+JOUK_CHECK_PACKAGES=(clang libclang-rt-14-dev llvm desktop-file-utils appstream groff-base
+  util-linux)
 
 jouk_install_packages() {
   local missing=()

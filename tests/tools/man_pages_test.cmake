@@ -1,0 +1,46 @@
+# The manual pages written by help2man: each renders without a groff warning, under its program's
+# name and version, and shows every option that the program's --help names.
+cmake_policy(VERSION 3.25)
+find_program(GROFF groff)
+if(NOT GROFF)
+  message(FATAL_ERROR "groff is missing (package groff-base)")
+endif()
+
+foreach(exe IN LISTS PROGRAMS)
+  get_filename_component(program "${exe}" NAME)
+  set(page "${MAN_DIR}/${program}.1")
+  if(NOT EXISTS "${page}")
+    message(FATAL_ERROR "${page} was not written")
+  endif()
+  # Plain text (no escapes or overstrikes) on lines long enough that nothing is hyphenated.
+  execute_process(COMMAND ${GROFF} -man -Tutf8 -ww -rLL=1000n -P-cbou "${page}"
+                  OUTPUT_VARIABLE text ERROR_VARIABLE warnings RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0 OR NOT warnings STREQUAL "")
+    message(FATAL_ERROR "groff on ${page} (${rc}): ${warnings}")
+  endif()
+  # A groff that draws \- as a minus sign or a hyphen still reads as the option.
+  string(REPLACE "−" "-" text "${text}")
+  string(REPLACE "‐" "-" text "${text}")
+
+  if(NOT text MATCHES "NAME\n +${program} - [a-z]")
+    message(FATAL_ERROR "${page} has no NAME line for ${program}:\n${text}")
+  endif()
+  if(NOT text MATCHES "\n${program} ${VERSION} ")
+    message(FATAL_ERROR "${page} does not carry ${program} ${VERSION}")
+  endif()
+
+  execute_process(COMMAND "${exe}" --help OUTPUT_VARIABLE help RESULT_VARIABLE rc)
+  string(REGEX MATCHALL "--[a-z][a-z-]*" options "${help}")
+  list(REMOVE_DUPLICATES options)
+  if(NOT rc EQUAL 0 OR NOT "--help" IN_LIST options OR NOT "--version" IN_LIST options)
+    message(FATAL_ERROR "${program} --help (${rc}) names no --help and --version:\n${help}")
+  endif()
+  foreach(option IN LISTS options)
+    string(FIND "${text}" "${option}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "${page} lacks ${option}:\n${text}")
+    endif()
+  endforeach()
+  list(LENGTH options count)
+  message(STATUS "${program}.1: ${count} options")
+endforeach()
