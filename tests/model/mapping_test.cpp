@@ -67,6 +67,14 @@ TEST(MapPoint, TrailingEdgeMapsToMinusNB) {
   const MappedPoint q = MapPoint(0.25 + 1e-15, 1e-17, 0.25, 0.5, 2);
   EXPECT_TRUE(Near(q.x, -0.5, 1e-9));
   EXPECT_TRUE(std::isfinite(q.y));
+  // A point within rounding of the trailing edge where 1 + R² − 2R·c comes out below zero (only
+  // +, −, ×, / and square roots, so the same on every machine): taken as the edge itself.
+  const double xTE = 0.2478601, X = 0x1.fb9e1381ba941p-3, Y = -0x1.7330ed380d6e1p-29;
+  const double R = std::sqrt(X * X + Y * Y) / xTE;
+  ASSERT_LT(1 + R * R - 2 * R * ((X / R) / xTE), 0);
+  const MappedPoint edge = MapPoint(X, Y, xTE, 2 * xTE, 2);
+  EXPECT_EQ(edge.x, -2 * xTE);
+  EXPECT_EQ(edge.y, 0.0);
 }
 
 // The start-up section, mapped but not yet turned by the angle of attack.

@@ -144,6 +144,15 @@ TEST(Recompute, HugeCoordinatesNeverLeaveNonFinitePoints) {
   ExpectAllFinite(st);
   EXPECT_LT(st.nPts[3], 3);
   EXPECT_TRUE(st == st);
+
+  // A radial step that puts the dividing streamline's second point 1e15 out: its image is 0/0,
+  // so both halves end at the stagnation point itself.
+  texts = ParameterTexts{};
+  texts.dR = "1e15";
+  ASSERT_TRUE(Recompute(st, texts).ok);
+  ExpectAllFinite(st);
+  EXPECT_EQ(st.nPts[1], 1);
+  EXPECT_EQ(st.nPts[2], 1);
 }
 
 struct RejectCase {

@@ -57,6 +57,76 @@ TEST(StreamlineRadius, ReturnsTheImageOfTheLastIterate) {
   EXPECT_TRUE(Near(r, root, 2e-7));
 }
 
+// The iteration as documented, without a bound on its passes: x1 = x2 = r0; each pass averages
+// x1 with x2, updates x2 = g(x1) and stops once |x2 − x1| ≤ 1e-7. Returns the number of updates
+// it takes and the image x2 it ends on.
+struct Settled {
+  int updates;
+  double image;
+};
+Settled SettleWithoutBound(double a, double r0, double psi, double K, double U, double sinTheta) {
+  double x1 = r0, x2 = r0;
+  for (int updates = 1;; ++updates) {
+    x1 = (x2 + x1) / 2;
+    x2 = a * a / x1 + ((psi - K * std::log(x1 / a)) / U) / sinTheta;
+    if (!(std::fabs(x2 - x1) > 1e-7)) return {updates, x2};
+  }
+}
+
+// A stream-function value far off the circle makes every update halve the distance to the root
+// (g is nearly flat there), so the number of updates grows by one each time psi doubles. Cases
+// placed right at the bound: one that settles on the 49th and last allowed update, returning
+// exactly the image it ends on, and one that would need a 50th and so gives up.
+TEST(StreamlineRadius, SettlesOnTheLastAllowedUpdateAndGivesUpOneLater) {
+  const double a = 0.25;
+  bool lastAllowed = false, oneTooMany = false;
+  for (double psi = 1e6; psi < 1e9 && !(lastAllowed && oneTooMany); psi *= 1.01) {
+    const Settled expected = SettleWithoutBound(a, a, psi, 0.0, 1.0, 1.0);
+    int converged = -1;
+    double r = -42.0;
+    StreamlineRadius(a, a, psi, 0.0, 1.0, 1.0, converged, r);
+    if (expected.updates == 49) {
+      lastAllowed = true;
+      EXPECT_EQ(converged, 1) << "psi " << psi;
+      EXPECT_EQ(r, expected.image) << "psi " << psi;  // the image, bit for bit
+    } else if (expected.updates == 50) {
+      oneTooMany = true;
+      EXPECT_EQ(converged, 0) << "psi " << psi;
+      EXPECT_EQ(r, -42.0) << "psi " << psi;
+    }
+  }
+  EXPECT_TRUE(lastAllowed && oneTooMany);
+}
+
+// The tolerance is absolute and the comparison strict: a first step of exactly 1e-7 settles at
+// once. Around 2^-24 every sum here is exact: g(a) = a²/a + psi = a + 1e-7 with no rounding.
+TEST(StreamlineRadius, AStepEqualToTheToleranceSettles) {
+  const double a = 0x1p-24, psi = 1e-7;
+  ASSERT_EQ((a * a / a + psi) - a, 1e-7);
+  int converged = 0;
+  double r = 0;
+  StreamlineRadius(a, a, psi, 0.0, 1.0, 1.0, converged, r);
+  EXPECT_EQ(converged, 1);
+  EXPECT_EQ(r, a + psi);
+}
+
+// Start values whose iterations end on steps between 1e-7 and 1e-6: the result is exactly the
+// image of the pass that first meets 1e-7, not of an earlier one.
+TEST(StreamlineRadius, StopsExactlyWhereTheStepFirstMeetsTheTolerance) {
+  const double a = 0.2733478, K = 0.0693729;
+  for (const double psi : {0.07, 0.21, 0.35, 0.7}) {
+    for (const double sinTheta : {1.0, 0.5, 0.1}) {
+      const Settled expected = SettleWithoutBound(a, a, psi, K, 1.0, sinTheta);
+      ASSERT_LT(expected.updates, 50);
+      int converged = 0;
+      double r = 0;
+      StreamlineRadius(a, a, psi, K, 1.0, sinTheta, converged, r);
+      EXPECT_EQ(converged, 1);
+      EXPECT_EQ(r, expected.image) << psi << " " << sinTheta;
+    }
+  }
+}
+
 TEST(StreamlineRadius, GivingUpLeavesTheRadiusAsItWas) {
   // A huge stream-function value halves its distance per update and cannot settle in 49.
   int converged = 1;

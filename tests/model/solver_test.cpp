@@ -96,6 +96,33 @@ TEST(CircleStreamlines, NoCirculationRunsTheDividingLineAlongTheAxis) {
   EXPECT_LT(xPrev, st.Rmax);
 }
 
+// Marching stops at the first point whose abscissa reaches Rmax, a point exactly on it included.
+// Without thickness, camber, angle and circulation the circle has the radius 0.25 and the
+// dividing streamline runs along the axis at x = 0.25, 0.5, 0.75, 1 exactly: it ends at x = 1.
+TEST(CircleStreamlines, MarchingStopsOnAPointExactlyAtRmax) {
+  FlowState st = StartupState();
+  st.Eps = st.Mu = st.Alfa = st.iKutta = 0;
+  st.dR = 0.25;
+  st.Olcek = 1;
+  CircleStreamlines(st);
+  EXPECT_EQ(st.nPts[1], 4);
+  EXPECT_EQ(st.XS(1, 4), 1.0);
+
+  // A further streamline likewise: with Rmax set to the abscissa of one of its half points
+  // (the solver leaves the last streamline's half in XH), it ends on that point.
+  st = StartupState();
+  st.kMax = 3;
+  st.Olcek = 2;
+  CircleStreamlines(st);
+  const int m = (st.nPts[3] + 1) / 2;
+  int j = 2;
+  while (j < m && st.XH[j] < 1) ++j;
+  ASSERT_LT(j, m);
+  st.Olcek = st.XH[j];
+  CircleStreamlines(st);
+  EXPECT_EQ(st.nPts[3], 2 * j - 1);
+}
+
 TEST(CircleStreamlines, StreamlineCountFollowsKMax) {
   struct Case {
     double kMax;

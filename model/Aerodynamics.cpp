@@ -1,0 +1,301 @@
+#include "Aerodynamics.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "SurfaceFlow.hpp"
+
+namespace jouk {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kTwoPi = 2 * std::numbers::pi;
+
+// x in [0, 2π).
+double Wrap(double x) {
+  double w = std::fmod(x, kTwoPi);
+  if (w < 0) w += kTwoPi;
+  return w < kTwoPi ? w : 0.0;
+}
+
+// Circle angle of the leading edge: the sharp nose ζ = −b, or else the maximum of the distance
+// from the trailing edge, bracketed on a fine scan and refined by golden-section search.
+double LeadingEdgeAngle(const SurfaceFlow& flow) {
+  if (flow.sharpLeadingEdge) return flow.sharpEdgeAngle;
+  constexpr int kScan = 2048;
+  const double h = kTwoPi / kScan;
+  int best = 1;
+  double bestDistance = -1;
+  for (int k = 1; k < kScan; ++k) {
+    const double d = DistanceFromTrailingEdge(flow, k * h);
+    if (d > bestDistance) {
+      bestDistance = d;
+      best = k;
+    }
+  }
+  double lo = (best - 1) * h;
+  double hi = (best + 1) * h;
+  const double g = (std::sqrt(5.0) - 1) / 2;
+  double x1 = hi - g * (hi - lo);
+  double x2 = lo + g * (hi - lo);
+  double d1 = DistanceFromTrailingEdge(flow, x1);
+  double d2 = DistanceFromTrailingEdge(flow, x2);
+  for (int n = 0; n < 200 && hi - lo > 1e-13; ++n) {
+    if (d1 < d2) {
+      lo = x1;
+      x1 = x2;
+      d1 = d2;
+      x2 = lo + g * (hi - lo);
+      d2 = DistanceFromTrailingEdge(flow, x2);
+    } else {
+      hi = x2;
+      x2 = x1;
+      d2 = d1;
+      x1 = hi - g * (hi - lo);
+      d1 = DistanceFromTrailingEdge(flow, x1);
+    }
+  }
+  return d1 < d2 ? x2 : x1;
+}
+
+// Circle angles (from the trailing edge) of the rear and the front stagnation point:
+// sin θ = −K/(2aU), rear cos θ ≥ 0, front cos θ ≤ 0, with θ = θTE + x. An edge where the flow
+// is smooth is a stagnation point exactly; the angle found is set onto it.
+void StagnationAngles(const SurfaceFlow& flow, double leadingEdge, double& rear, double& front) {
+  const double thetaRear = std::asin(std::clamp(-flow.kOverA / (2 * flow.U), -1.0, 1.0));
+  const double thetaFront = kPi - thetaRear;
+  rear = Wrap(thetaRear + flow.alpha + flow.beta);
+  front = Wrap(thetaFront + flow.alpha + flow.beta);
+  constexpr double kSnap = 1e-6;
+  for (double* x : {&rear, &front}) {
+    if (flow.trailingEdgeRest == 0 && (*x < kSnap || kTwoPi - *x < kSnap)) *x = 0;
+    if (flow.sharpLeadingEdge && flow.leadingEdgeRest == 0 && std::fabs(*x - leadingEdge) < kSnap) {
+      *x = leadingEdge;
+    }
+  }
+}
+
+// Sample angles from 0 to 2π: N − 1 intervals shared among the arcs between the special angles
+// in proportion to their length (each at least one), even within each arc.
+std::vector<double> SampleAngles(int points, std::vector<double> special) {
+  special.push_back(0);
+  special.push_back(kTwoPi);
+  std::sort(special.begin(), special.end());
+  std::vector<double> anchors;
+  for (const double x : special) {
+    if (anchors.empty() || x - anchors.back() > 1e-9) {
+      anchors.push_back(x);
+    } else if (x == kTwoPi) {
+      anchors.back() = kTwoPi;  // the closing trailing edge wins over a point just before it
+    }
+  }
+  const std::size_t arcs = anchors.size() - 1;
+  const int intervals = points - 1;
+  std::vector<int> count(arcs);
+  std::vector<double> ideal(arcs);
+  int total = 0;
+  for (std::size_t i = 0; i < arcs; ++i) {
+    ideal[i] = (anchors[i + 1] - anchors[i]) / kTwoPi * intervals;
+    count[i] = std::max(1, static_cast<int>(std::floor(ideal[i])));
+    total += count[i];
+  }
+  while (total < intervals) {
+    std::size_t pick = 0;
+    for (std::size_t i = 1; i < arcs; ++i) {
+      if (ideal[i] - count[i] > ideal[pick] - count[pick]) pick = i;
+    }
+    ++count[pick];
+    ++total;
+  }
+  while (total > intervals) {
+    std::size_t pick = arcs;
+    for (std::size_t i = 0; i < arcs; ++i) {
+      if (count[i] > 1 && (pick == arcs || count[i] - ideal[i] > count[pick] - ideal[pick])) {
+        pick = i;
+      }
+    }
+    if (pick == arcs) break;  // every arc at its one interval (not reached from 16 points up)
+    --count[pick];
+    --total;
+  }
+  std::vector<double> xs;
+  xs.reserve(static_cast<std::size_t>(points));
+  for (std::size_t i = 0; i < arcs; ++i) {
+    const double step = (anchors[i + 1] - anchors[i]) / count[i];
+    for (int j = 0; j < count[i]; ++j) xs.push_back(j == 0 ? anchors[i] : anchors[i] + j * step);
+  }
+  xs.push_back(kTwoPi);
+  return xs;
+}
+
+struct Force {
+  double lift = 0;
+  double drag = 0;
+};
+
+// The pressure force per unit circle angle, −Cp·n·|dP/dx| with n the outward normal, projected
+// across and along the free stream. The contour runs clockwise in the picture (the map is a
+// mirror), so n·ds = i·dP and the force element is −Cp·i·dP/dx = Cp·(dy/dx, −dx/dx).
+Force ForceDensity(const SurfaceFlow& flow, double x, double y) {
+  const SurfaceValue v = EvaluateSurface(flow, x, y);
+  if (!v.bounded) return {};
+  const double cp = 1 - v.speed * v.speed;
+  const double fx = cp * v.dydx;
+  const double fy = -cp * v.dxdx;
+  const double cos2 = flow.cosAlfa * flow.cosAlfa - flow.sinAlfa * flow.sinAlfa;
+  const double sin2 = 2 * flow.cosAlfa * flow.sinAlfa;
+  // lift direction (sin 2α, cos 2α), free-stream direction (−cos 2α, sin 2α)
+  return {fx * sin2 + fy * cos2, -fx * cos2 + fy * sin2};
+}
+
+// ∮ of the force density over one turn of the circle by the trapezoid rule with M nodes. With
+// an edge of unbounded speed the density behaves as A/(x − xe) there: the nodes then lie
+// symmetrically about that edge, half a step off it, so the pole cancels in pairs and the sum is
+// the principal value. A second such edge has its pole A·cot((x − xe)/2)/2, whose principal
+// value over a turn is zero, subtracted, with A estimated from points close beside that edge.
+Force TurnIntegral(const SurfaceFlow& flow, double leadingEdge, int M) {
+  const bool teSingular = flow.trailingEdgeRest != 0;
+  const bool leSingular = flow.sharpLeadingEdge && flow.leadingEdgeRest != 0;
+  const double h = kTwoPi / M;
+  Force sum;
+  const auto add = [&sum](const Force& f) {
+    sum.lift += f.lift;
+    sum.drag += f.drag;
+  };
+  if (!teSingular && !leSingular) {
+    for (int k = 0; k < M; ++k) add(ForceDensity(flow, k * h, k * h - leadingEdge));
+    return {sum.lift * h, sum.drag * h};
+  }
+  if (!teSingular) {  // the sharp nose alone: pairs about it
+    for (int k = 0; k < M / 2; ++k) {
+      const double t = (k + 0.5) * h;
+      add(ForceDensity(flow, leadingEdge + t, t));
+      add(ForceDensity(flow, leadingEdge - t, -t));
+    }
+    return {sum.lift * h, sum.drag * h};
+  }
+  Force pole;  // residue at the sharp nose, when it is singular too
+  if (leSingular) {
+    // With f = A/t + g(t): t·(f(t) − f(−t))/2 = A + g′′(0)·t²/2 + O(t⁴); one Richardson step
+    // removes the t² term.
+    const auto estimate = [&](double t) {
+      const Force up = ForceDensity(flow, leadingEdge + t, t);
+      const Force down = ForceDensity(flow, leadingEdge - t, -t);
+      return Force{t * (up.lift - down.lift) / 2, t * (up.drag - down.drag) / 2};
+    };
+    const Force coarse = estimate(1e-4);
+    const Force fine = estimate(5e-5);
+    pole = {(4 * fine.lift - coarse.lift) / 3, (4 * fine.drag - coarse.drag) / 3};
+  }
+  for (int k = 0; k < M / 2; ++k) {
+    const double t = (k + 0.5) * h;
+    for (const double x : {t, -t}) {
+      const double y = x - leadingEdge;
+      Force f = ForceDensity(flow, x, y);
+      if (leSingular) {
+        const double kernel = 0.5 / std::tan(y / 2);
+        f.lift -= pole.lift * kernel;
+        f.drag -= pole.drag * kernel;
+      }
+      add(f);
+    }
+  }
+  return {sum.lift * h, sum.drag * h};
+}
+
+// Refines the turn integral by doubling the nodes until two results agree to 1e-12 (relative to
+// the chord scale), or up to 2^18 nodes; error gets the last change.
+Force PressureForce(const SurfaceFlow& flow, double leadingEdge, double& error) {
+  Force previous = TurnIntegral(flow, leadingEdge, 256);
+  Force current = previous;
+  for (int M = 512; M <= (1 << 18); M *= 2) {
+    current = TurnIntegral(flow, leadingEdge, M);
+    error = std::fabs(current.lift - previous.lift) + std::fabs(current.drag - previous.drag);
+    if (error <= 1e-12 * (flow.b + std::fabs(current.lift) + std::fabs(current.drag))) break;
+    previous = current;
+  }
+  return current;
+}
+
+}  // namespace
+
+LiftAndPressure ComputeLiftAndPressure(const FlowState& st, int points) {
+  LiftAndPressure r;
+  if (points < kMinSurfacePoints || points > kMaxSurfacePoints) {
+    r.error = "The number of surface points must lie between " + std::to_string(kMinSurfacePoints) +
+              " and " + std::to_string(kMaxSurfacePoints) + ".";
+    return r;
+  }
+  SurfaceFlow flow;
+  if (!MakeSurfaceFlow(st, flow, r.error)) return r;
+
+  double leadingEdge = LeadingEdgeAngle(flow);
+  double rear = 0;
+  double front = 0;
+  StagnationAngles(flow, leadingEdge, rear, front);
+  // The search finds a round nose only to about 1e-8 in angle, where the distance is flat: a
+  // stagnation point that close is the leading edge (as it is for a symmetric section at α 0).
+  for (const double x : {front, rear}) {
+    if (!flow.sharpLeadingEdge && std::fabs(x - leadingEdge) < 1e-7) leadingEdge = x;
+  }
+  const SurfaceValue te = EvaluateSurface(flow, 0, -leadingEdge);
+  const SurfaceValue le = EvaluateSurface(flow, leadingEdge, 0);
+  r.trailingEdgeX = te.x;
+  r.trailingEdgeY = te.y;
+  r.leadingEdgeX = le.x;
+  r.leadingEdgeY = le.y;
+  r.chord = std::hypot(le.x - te.x, le.y - te.y);
+  if (!(r.chord > 0) || !std::isfinite(r.chord)) {
+    r.error = "The section has no chord.";
+    return r;
+  }
+  r.kuttaFactor = flow.iKutta;
+  r.circulation = flow.Gamma;
+  r.liftCoefficient = 2 * flow.Gamma / (flow.U * r.chord);
+
+  const SurfaceValue rearPoint = EvaluateSurface(flow, rear, rear - leadingEdge);
+  const SurfaceValue frontPoint = EvaluateSurface(flow, front, front - leadingEdge);
+  r.rearStagnationX = rearPoint.x;
+  r.rearStagnationY = rearPoint.y;
+  r.frontStagnationX = frontPoint.x;
+  r.frontStagnationY = frontPoint.y;
+
+  // The surface, TE → upper → LE → lower → TE; the closing sample is the trailing edge again.
+  const std::vector<double> xs = SampleAngles(points, {rear, front, leadingEdge});
+  // x/c by projection on the chord; c² as the same sum, so the trailing edge gets exactly 1.
+  const double c2 = (te.x - le.x) * (te.x - le.x) + (te.y - le.y) * (te.y - le.y);
+  r.surface.reserve(xs.size());
+  for (std::size_t k = 0; k < xs.size(); ++k) {
+    const bool closing = k + 1 == xs.size();
+    const double x = closing ? 0.0 : xs[k];
+    const SurfaceValue v = EvaluateSurface(flow, x, x - leadingEdge);
+    if (!v.bounded) {
+      (x == 0 ? r.trailingEdgeOmitted : r.leadingEdgeOmitted) = true;
+      continue;
+    }
+    SurfacePoint p;
+    p.point = static_cast<int>(k) + 1;
+    p.x = v.x;
+    p.y = v.y;
+    p.chordFraction = ((v.x - le.x) * (te.x - le.x) + (v.y - le.y) * (te.y - le.y)) / c2;
+    p.speed = v.speed;
+    p.cp = 1 - v.speed * v.speed;
+    r.surface.push_back(p);
+    if (!closing && xs[k] <= leadingEdge) ++r.upperCount;
+  }
+
+  const Force force = PressureForce(flow, leadingEdge, r.pressureIntegralError);
+  r.liftFromPressure = force.lift / r.chord;
+  r.dragFromPressure = force.drag / r.chord;
+  r.pressureIntegralError /= r.chord;
+  if (!std::isfinite(r.liftFromPressure) || !std::isfinite(r.dragFromPressure)) {
+    r.error = "The surface pressure could not be integrated.";
+    return r;
+  }
+  r.ok = true;
+  return r;
+}
+
+}  // namespace jouk
