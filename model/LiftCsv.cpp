@@ -27,7 +27,6 @@ std::string SummaryCsv(const LiftAndPressure& result) {
   out += Row("front_stagnation_y", result.frontStagnationY);
   out += Row("rear_stagnation_x", result.rearStagnationX);
   out += Row("rear_stagnation_y", result.rearStagnationY);
-  out += Row("drag_coefficient_from_pressure", result.dragFromPressure);
   return out;
 }
 

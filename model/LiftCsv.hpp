@@ -10,8 +10,8 @@ namespace jouk {
 
 // CSV "quantity,value" with the rows circulation, lift_coefficient,
 // lift_coefficient_from_pressure, chord, front_stagnation_x, front_stagnation_y,
-// rear_stagnation_x, rear_stagnation_y and drag_coefficient_from_pressure, 17 significant
-// digits. A result that is not ok gives the header line alone.
+// rear_stagnation_x and rear_stagnation_y, 17 significant digits. A result that is not ok gives
+// the header line alone.
 std::string SummaryCsv(const LiftAndPressure& result);
 
 // CSV "point,x,y,speed,cp", one row per surface sample from the trailing edge over the upper

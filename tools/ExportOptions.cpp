@@ -16,10 +16,13 @@ struct FormatName {
   ExportFormat format;
 };
 
-constexpr FormatName kFormats[] = {
-    {"csv", ExportFormat::kCsv}, {"svg", ExportFormat::kSvg}, {"png", ExportFormat::kPng}};
+constexpr FormatName kFormats[] = {{"csv", ExportFormat::kCsv},
+                                   {"svg", ExportFormat::kSvg},
+                                   {"png", ExportFormat::kPng},
+                                   {"summary", ExportFormat::kSummary},
+                                   {"surface", ExportFormat::kSurface}};
 
-// "csv, svg or png".
+// "csv, svg, png, summary or surface".
 std::string FormatList() {
   std::string list;
   const std::size_t n = std::size(kFormats);
@@ -101,6 +104,21 @@ bool ParseFormat(const std::string& value, ExportOptions& out, std::string& erro
   return false;
 }
 
+bool ParsePoints(const std::string& value, ExportOptions& out, std::string& error) {
+  int n = 0;
+  const char* const end = value.data() + value.size();
+  const auto [ptr, ec] = std::from_chars(value.data(), end, n);
+  if (ec != std::errc() || ptr != end || value.empty() || value[0] == '-' ||
+      n < kMinSurfacePoints || n > kMaxSurfacePoints) {
+    error = "--points takes a whole number from " + std::to_string(kMinSurfacePoints) + " to " +
+            std::to_string(kMaxSurfacePoints) + ", not '" + ShownText(value) + "'.";
+    return false;
+  }
+  out.points = n;
+  out.pointsGiven = true;
+  return true;
+}
+
 bool ParseOutput(const std::string& value, ExportOptions& out, std::string& error) {
   if (value.empty()) {
     error = "--output needs a file name.";
@@ -126,6 +144,7 @@ constexpr OptionSpec kOptions[] = {
     {"--size", nullptr, ParseSize},
     {"--time", nullptr, ParseTime},
     {"--output", nullptr, ParseOutput},
+    {"--points", nullptr, ParsePoints},
 };
 
 const OptionSpec* OptionNamed(std::string_view name) {
@@ -142,9 +161,13 @@ bool CheckCombination(const ExportOptions& out, std::string& error) {
     error = "--table prints the section table as CSV; it takes no --format svg or png.";
     return false;
   }
-  if ((out.sizeGiven || out.timeGiven) && out.format == ExportFormat::kCsv) {
+  if ((out.sizeGiven || out.timeGiven) && !IsPicture(out.format)) {
     error = std::string(out.sizeGiven ? "--size" : "--time") +
             " applies to pictures only (--format svg or png).";
+    return false;
+  }
+  if (out.pointsGiven && out.format != ExportFormat::kSurface) {
+    error = "--points applies to the surface table only (--format surface).";
     return false;
   }
   return true;
@@ -223,6 +246,18 @@ Output:
   --format png   the window's picture as PNG: pixel for pixel what the window shows
                  after START and the ticks up to --time (the erasing of each tick
                  included).
+  --format summary
+                 CSV "quantity,value": circulation, lift_coefficient (Kutta-Joukowski,
+                 2 circulation / chord), lift_coefficient_from_pressure (the surface
+                 pressure integrated across the free stream), chord, and the front and
+                 rear stagnation points (x, y) in the turned airfoil plane.
+  --format surface
+                 CSV "point,x,y,speed,cp": the surface from the trailing edge over the
+                 upper surface to the leading edge and back along the lower surface,
+                 with the speed over the free-stream speed and the pressure coefficient
+                 1 - speed^2. A point where the speed is unbounded (the trailing edge
+                 with a Kutta condition other than 1) has no row; a note says so.
+  --points N     samples of the surface table, 16 to 100000 (default 361).
   --time T       the moment of the picture: T / 0.1 animation ticks after START,
                  T a multiple of 0.1 from 0 to 1000 (default 0.1, the first frame;
                  0 shows the contour alone).

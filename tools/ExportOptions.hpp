@@ -4,13 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "Aerodynamics.hpp"
 #include "Animation.hpp"
 #include "Parameters.hpp"
 #include "ShownText.hpp"
 
 namespace jouk {
 
-enum class ExportFormat { kCsv, kSvg, kPng };
+enum class ExportFormat { kCsv, kSvg, kPng, kSummary, kSurface };
+
+// Whether the format is a picture (it takes --size and --time).
+constexpr bool IsPicture(ExportFormat f) {
+  return f == ExportFormat::kSvg || f == ExportFormat::kPng;
+}
 
 // Largest picture: 6000 × 4000 pixels.
 inline constexpr int kMaxPictureWidth = 6000;
@@ -27,8 +33,10 @@ struct ExportOptions {
   bool table = false;  // print the section table instead of the streamlines
   bool help = false;
   bool version = false;
-  bool sizeGiven = false;  // --size or --time was given (they apply to pictures only)
+  int points = kDefaultSurfacePoints;  // samples of the surface table
+  bool sizeGiven = false;  // --size, --time or --points was given (they apply to some formats)
   bool timeGiven = false;
+  bool pointsGiven = false;
 };
 
 // Parses the arguments (without the program name). On failure returns false and sets error

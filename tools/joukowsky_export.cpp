@@ -7,10 +7,12 @@
 
 #include <unistd.h>
 
+#include "Aerodynamics.hpp"
 #include "ExportOptions.hpp"
 #include "ExportPictures.hpp"
 #include "FlowPicture.hpp"
 #include "JoukVersion.hpp"
+#include "LiftCsv.hpp"
 #include "Mdl_Common.hpp"
 #include "NumberText.hpp"
 #include "OutputFile.hpp"
@@ -102,6 +104,19 @@ int main(int argc, char** argv) {
         jouk::AdvanceToFrame(st, opts.ticks);
         text = jouk::PictureSvg(st, opts.width, opts.height, opts.ticks > 0, Description(opts));
         break;
+      case jouk::ExportFormat::kSummary:
+      case jouk::ExportFormat::kSurface: {
+        const jouk::LiftAndPressure lift = jouk::ComputeLiftAndPressure(st, opts.points);
+        if (!lift.ok) {
+          std::fprintf(stderr, "joukowsky-export: %s\n", lift.error.c_str());
+          return kRejected;
+        }
+        const bool summary = opts.format == jouk::ExportFormat::kSummary;
+        text = summary ? jouk::SummaryCsv(lift) : jouk::SurfaceCsv(lift);
+        const std::string note = summary ? std::string() : jouk::SurfaceNote(lift);
+        if (!note.empty()) std::fprintf(stderr, "joukowsky-export: %s\n", note.c_str());
+        break;
+      }
       case jouk::ExportFormat::kPng:
         png = jouk::WindowPng(st, opts.ticks, opts.width, opts.height);
         if (png.isEmpty()) {

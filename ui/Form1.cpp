@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,9 +15,11 @@
 #include <utility>
 #include <vector>
 
+#include "Aerodynamics.hpp"
 #include "Animation.hpp"
 #include "FlowPicture.hpp"
 #include "Form_About.hpp"
+#include "Form_Lift.hpp"
 #include "LabelFit.hpp"
 #include "NumberText.hpp"
 #include "ParameterScrollBar.hpp"
@@ -57,6 +60,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   // or drawn until the first START or scroll-bar change.
   jouk::LoadInitialisation(st_);
   ConnectActions();
+  BuildPlotMenu();
 }
 
 Form1::~Form1() = default;
@@ -198,6 +202,7 @@ void Form1::Restart() {
   if (!hesapla()) return;
   Picture3->Cls();
   Başla();
+  if (lift_ && lift_->isVisible()) RefreshLiftWindow();
 }
 
 void Form1::ParameterChange(std::size_t k, int p) {
@@ -218,6 +223,33 @@ void Form1::Mn_About_Click() {
   about_->show();
   about_->raise();
   about_->activateWindow();
+}
+
+void Form1::BuildPlotMenu() {
+  plotMenu_ = new QMenu(this);
+  plotMenu_->setObjectName(QStringLiteral("PlotMenu"));
+  QAction* lift = plotMenu_->addAction(tr("Lift and pressure…"));
+  lift->setObjectName(QStringLiteral("Mn_Lift"));
+  connect(lift, &QAction::triggered, this, &Form1::ShowLiftWindow);
+  Picture3->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(Picture3, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { plotMenu_->popup(Picture3->mapToGlobal(at)); });
+}
+
+void Form1::ShowLiftWindow() {
+  if (!lift_) lift_ = std::make_unique<Form_Lift>();
+  RefreshLiftWindow();
+  lift_->show();
+  lift_->raise();
+  lift_->activateWindow();
+}
+
+void Form1::RefreshLiftWindow() {
+  if (st_.nPts.empty()) {  // nothing accepted yet
+    lift_->ShowNothingYet();
+    return;
+  }
+  lift_->ShowResult(jouk::ComputeLiftAndPressure(st_));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

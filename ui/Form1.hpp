@@ -19,7 +19,9 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 class Form_About;
+class Form_Lift;
 class ParameterScrollBar;
+class QMenu;
 class PlotView;
 
 class Form1 : public QMainWindow {
@@ -71,6 +73,13 @@ class Form1 : public QMainWindow {
   void Command_STOP_Click();
   void Mn_About_Click();
 
+  // The plot's context menu, opened by a right click or the keyboard's menu key.
+  void BuildPlotMenu();
+  // Shows the lift window, made on first use, with the lift of the current solution.
+  void ShowLiftWindow();
+  // Gives the lift window the lift of the current solution, or says that START shows it.
+  void RefreshLiftWindow();
+
   jouk::FlowState st_;
   MessageSink messageSink_;
   bool reporting_ = false;  // a warning box is open
@@ -85,6 +94,10 @@ class Form1 : public QMainWindow {
   PlotView* Picture3;
   QTimer* Timer1;
 
+  QMenu* plotMenu_;
+
   // Created on the first choice of "About"; a window of its own, without an owner.
   std::unique_ptr<Form_About> about_;
+  // Created on the first choice of "Lift and pressure…"; likewise.
+  std::unique_ptr<Form_Lift> lift_;
 };

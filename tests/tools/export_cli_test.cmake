@@ -66,6 +66,42 @@ foreach(row IN LISTS rows)
   endif()
 endforeach()
 
+# Lift and pressure: the eight summary rows, and the surface table at 361 points from the
+# trailing edge round to the trailing edge; without the Kutta condition the trailing edge has no
+# row and a note says so on standard error, the status still 0.
+execute_process(COMMAND ${EXE} --format summary OUTPUT_VARIABLE out ERROR_VARIABLE err
+                RESULT_VARIABLE rc)
+set(expected "quantity,value")
+foreach(row circulation lift_coefficient lift_coefficient_from_pressure chord front_stagnation_x
+            front_stagnation_y rear_stagnation_x rear_stagnation_y)
+  string(APPEND expected "\n${row},[-0-9.e]+")
+endforeach()
+if(NOT rc EQUAL 0 OR NOT err STREQUAL "" OR NOT out MATCHES "^${expected}\n$" OR
+   NOT out MATCHES "\ncirculation,0\.43588252")
+  fail("summary: status ${rc}, '${out}' '${err}'")
+endif()
+foreach(case "1|361|^$" "0.5|359|^joukowsky-export: [^\n]*trailing edge[^\n]*\n$")
+  string(REPLACE "|" ";" case "${case}")
+  list(GET case 0 kutta)
+  list(GET case 1 rows)
+  list(GET case 2 note)
+  execute_process(COMMAND ${EXE} --format surface --kutta ${kutta} OUTPUT_VARIABLE out
+                  ERROR_VARIABLE err RESULT_VARIABLE rc)
+  string(REGEX MATCHALL "\n[0-9]+,[-0-9.e]+,[-0-9.e]+,[-0-9.e]+,[-0-9.e]+" lines "${out}")
+  list(LENGTH lines n)
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "^point,x,y,speed,cp\n" OR NOT n EQUAL rows OR
+     NOT err MATCHES "${note}")
+    fail("surface with Kutta ${kutta}: status ${rc}, ${n} rows, stderr '${err}'")
+  endif()
+endforeach()
+execute_process(COMMAND ${EXE} --format surface --points 16 OUTPUT_VARIABLE out
+                RESULT_VARIABLE rc)
+string(REGEX MATCHALL "\n" lines "${out}")
+list(LENGTH lines n)
+if(NOT rc EQUAL 0 OR NOT n EQUAL 17)
+  fail("surface at 16 points: status ${rc}, ${n} lines")
+endif()
+
 # Pictures: the same bytes to a file and to standard output.
 execute_process(COMMAND ${EXE} --format svg --nsl 6 OUTPUT_VARIABLE svg ERROR_VARIABLE err
                 RESULT_VARIABLE rc)
@@ -106,6 +142,12 @@ set(rejected
   "--format|svg|--nsl|30|--output|${WORK}/kept.svg"
   "--format|png|--scale|0|--output|${WORK}/kept.svg"
   "--format|svg|--size|3x3|--output|${WORK}/kept.svg"
+  "--format|surface|--points|15"
+  "--format|surface|--points|100001"
+  "--format|surface|--points|2.5"
+  "--format|surface|--points|many"
+  "--format|summary|--points|100"
+  "--points|100"
 )
 foreach(case IN LISTS rejected)
   string(REPLACE "|" ";" args "${case}")
