@@ -16,13 +16,12 @@ struct FormatName {
   ExportFormat format;
 };
 
-constexpr FormatName kFormats[] = {{"csv", ExportFormat::kCsv},
-                                   {"svg", ExportFormat::kSvg},
-                                   {"png", ExportFormat::kPng},
-                                   {"summary", ExportFormat::kSummary},
-                                   {"surface", ExportFormat::kSurface}};
+constexpr FormatName kFormats[] = {
+    {"csv", ExportFormat::kCsv},         {"svg", ExportFormat::kSvg},
+    {"png", ExportFormat::kPng},         {"gif", ExportFormat::kGif},
+    {"summary", ExportFormat::kSummary}, {"surface", ExportFormat::kSurface}};
 
-// "csv, svg, png, summary or surface".
+// "csv, svg, png, gif, summary or surface".
 std::string FormatList() {
   std::string list;
   const std::size_t n = std::size(kFormats);
@@ -104,19 +103,28 @@ bool ParseFormat(const std::string& value, ExportOptions& out, std::string& erro
   return false;
 }
 
-bool ParsePoints(const std::string& value, ExportOptions& out, std::string& error) {
-  int n = 0;
+// A whole number from lowest to highest, written as plain digits; false with a message.
+bool ParseCount(const char* option, const std::string& value, int lowest, int highest, int& n,
+                std::string& error) {
   const char* const end = value.data() + value.size();
   const auto [ptr, ec] = std::from_chars(value.data(), end, n);
-  if (ec != std::errc() || ptr != end || value.empty() || value[0] == '-' ||
-      n < kMinSurfacePoints || n > kMaxSurfacePoints) {
-    error = "--points takes a whole number from " + std::to_string(kMinSurfacePoints) + " to " +
-            std::to_string(kMaxSurfacePoints) + ", not '" + ShownText(value) + "'.";
+  if (ec != std::errc() || ptr != end || value.empty() || value[0] == '-' || n < lowest ||
+      n > highest) {
+    error = std::string(option) + " takes a whole number from " + std::to_string(lowest) + " to " +
+            std::to_string(highest) + ", not '" + ShownText(value) + "'.";
     return false;
   }
-  out.points = n;
-  out.pointsGiven = true;
   return true;
+}
+
+bool ParsePoints(const std::string& value, ExportOptions& out, std::string& error) {
+  out.pointsGiven = true;
+  return ParseCount("--points", value, kMinSurfacePoints, kMaxSurfacePoints, out.points, error);
+}
+
+bool ParseFrames(const std::string& value, ExportOptions& out, std::string& error) {
+  out.framesGiven = true;
+  return ParseCount("--frames", value, 1, kMaxFrames, out.frames, error);
 }
 
 bool ParseOutput(const std::string& value, ExportOptions& out, std::string& error) {
@@ -145,6 +153,7 @@ constexpr OptionSpec kOptions[] = {
     {"--time", nullptr, ParseTime},
     {"--output", nullptr, ParseOutput},
     {"--points", nullptr, ParsePoints},
+    {"--frames", nullptr, ParseFrames},
 };
 
 const OptionSpec* OptionNamed(std::string_view name) {
@@ -158,12 +167,16 @@ const OptionSpec* OptionNamed(std::string_view name) {
 bool CheckCombination(const ExportOptions& out, std::string& error) {
   if (out.help || out.version) return true;
   if (out.table && out.format != ExportFormat::kCsv) {
-    error = "--table prints the section table as CSV; it takes no --format svg or png.";
+    error = "--table prints the section table as CSV; it takes no other --format.";
     return false;
   }
   if ((out.sizeGiven || out.timeGiven) && !IsPicture(out.format)) {
     error = std::string(out.sizeGiven ? "--size" : "--time") +
-            " applies to pictures only (--format svg or png).";
+            " applies to pictures only (--format svg, png or gif).";
+    return false;
+  }
+  if (out.framesGiven && out.format != ExportFormat::kGif) {
+    error = "--frames applies to the animation only (--format gif).";
     return false;
   }
   if (out.pointsGiven && out.format != ExportFormat::kSurface) {
@@ -246,6 +259,12 @@ Output:
   --format png   the window's picture as PNG: pixel for pixel what the window shows
                  after START and the ticks up to --time (the erasing of each tick
                  included).
+  --format gif   the window's animation as a GIF that loops forever: --frames
+                 frames (default 10, one period of the waves, a seamless loop),
+                 frame k being exactly the PNG at --time plus (k - 1) x 0.1, each
+                 shown 2/100 s (the shortest delay browsers honour; half the
+                 window's pace).
+  --frames N     frames of the GIF, 1 to 1000.
   --format summary
                  CSV "quantity,value": circulation, lift_coefficient (Kutta-Joukowski,
                  2 circulation / chord), lift_coefficient_from_pressure (the surface
@@ -264,7 +283,7 @@ Output:
   --size WxH     picture size in pixels, 3:2 like the window's plot, up to
                  6000x4000 (default 600x400).
   --output FILE  write to FILE instead of standard output ('-' is standard output).
-                 PNG goes to standard output only when that is not a terminal.
+                 PNG and GIF go to standard output only when that is not a terminal.
   --table        the section table instead, header "row,delta,gamma,eps,mu".
   --help         this text.
   --version      the program's version.

@@ -11,12 +11,20 @@
 
 namespace jouk {
 
-enum class ExportFormat { kCsv, kSvg, kPng, kSummary, kSurface };
+enum class ExportFormat { kCsv, kSvg, kPng, kGif, kSummary, kSurface };
 
 // Whether the format is a picture (it takes --size and --time).
 constexpr bool IsPicture(ExportFormat f) {
-  return f == ExportFormat::kSvg || f == ExportFormat::kPng;
+  return f == ExportFormat::kSvg || f == ExportFormat::kPng || f == ExportFormat::kGif;
 }
+
+// Whether the format is binary (not written to a terminal).
+constexpr bool IsBinary(ExportFormat f) {
+  return f == ExportFormat::kPng || f == ExportFormat::kGif;
+}
+
+// Most frames of an animation.
+inline constexpr int kMaxFrames = 1000;
 
 // Largest picture: 6000 × 4000 pixels.
 inline constexpr int kMaxPictureWidth = 6000;
@@ -34,9 +42,11 @@ struct ExportOptions {
   bool help = false;
   bool version = false;
   int points = kDefaultSurfacePoints;  // samples of the surface table
+  int frames = kTicksPerTimeUnit;      // frames of the animation: one period of the waves
   bool sizeGiven = false;  // --size, --time or --points was given (they apply to some formats)
   bool timeGiven = false;
   bool pointsGiven = false;
+  bool framesGiven = false;
 };
 
 // Parses the arguments (without the program name). On failure returns false and sets error

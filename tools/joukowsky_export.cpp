@@ -1,6 +1,5 @@
 // joukowsky-export: runs the recompute pipeline without a window and prints the result, or
 // draws the window's picture of it. It starts no QApplication and needs no display.
-#include <QByteArray>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,11 +9,10 @@
 #include "Aerodynamics.hpp"
 #include "ExportOptions.hpp"
 #include "ExportPictures.hpp"
-#include "FlowPicture.hpp"
+#include "FlowCsv.hpp"
 #include "JoukVersion.hpp"
 #include "LiftCsv.hpp"
 #include "Mdl_Common.hpp"
-#include "NumberText.hpp"
 #include "OutputFile.hpp"
 #include "Recompute.hpp"
 
@@ -23,39 +21,56 @@ namespace {
 constexpr int kRejected = 2;
 constexpr int kNotWritten = 1;
 
-std::string TableCsv(const jouk::FlowState& st) {
-  std::string out = "row,delta,gamma,eps,mu\n";
-  for (int k = 1; k <= st.nTable; ++k) {
-    const auto r = static_cast<std::size_t>(k);
-    out += std::to_string(k) + ',' + jouk::NumberToText(st.TabDelta[r]) + ',' +
-           jouk::NumberToText(st.TabGama[r]) + ',' + jouk::NumberToText(st.TabEps[r]) + ',' +
-           jouk::NumberToText(st.TabMu[r]) + '\n';
-  }
-  return out;
+void Report(const std::string& message) {
+  std::fprintf(stderr, "joukowsky-export: %s\n", message.c_str());
 }
 
-std::string StreamlinesCsv(const jouk::FlowState& st) {
-  std::string out = "streamline,point,x,y\n";
-  const int kLast = jouk::LastStreamline(st, st.kMax);
-  char line[96];
-  for (int k = 0; k <= kLast; ++k) {
-    const int last = std::min(st.nPts[static_cast<std::size_t>(k)], jouk::kLastPoint);
-    for (int i = 1; i <= last; ++i) {
-      std::snprintf(line, sizeof line, "%d,%d,%.17g,%.17g\n", k, i, st.XS(k, i), st.YS(k, i));
-      out += line;
+// The output for the options from a recomputed flow; false (with the status to return) when it
+// cannot be made.
+bool MakeOutput(jouk::FlowState& st, const jouk::ExportOptions& opts, std::string& out,
+                int& status) {
+  using jouk::ExportFormat;
+  std::string error;
+  switch (opts.format) {
+    case ExportFormat::kCsv:
+      out = jouk::StreamlinesCsv(st);
+      return true;
+    case ExportFormat::kSvg:
+      out = jouk::WindowSvg(st, opts.ticks, opts.width, opts.height,
+                            jouk::PictureDescription(opts.texts, opts.ticks));
+      return true;
+    case ExportFormat::kPng: {
+      const QByteArray png = jouk::WindowPng(st, opts.ticks, opts.width, opts.height);
+      out.assign(png.constData(), static_cast<std::size_t>(png.size()));
+      if (!out.empty()) return true;
+      error = "the " + std::to_string(opts.width) + "x" + std::to_string(opts.height) +
+              " picture could not be made.";
+      break;
+    }
+    case ExportFormat::kGif:
+      if (jouk::WindowGif(st, opts.ticks, opts.frames, opts.width, opts.height, jouk::kGifDelayCs,
+                          out, error)) {
+        return true;
+      }
+      break;
+    case ExportFormat::kSummary:
+    case ExportFormat::kSurface: {
+      const jouk::LiftAndPressure lift = jouk::ComputeLiftAndPressure(st, opts.points);
+      if (!lift.ok) {
+        Report(lift.error);
+        status = kRejected;
+        return false;
+      }
+      const bool summary = opts.format == ExportFormat::kSummary;
+      out = summary ? jouk::SummaryCsv(lift) : jouk::SurfaceCsv(lift);
+      const std::string note = summary ? std::string() : jouk::SurfaceNote(lift);
+      if (!note.empty()) Report(note);
+      return true;
     }
   }
-  return out;
-}
-
-// What the picture shows, for its <desc>: the eight texts and the time.
-std::string Description(const jouk::ExportOptions& opts) {
-  std::string text = "Joukowsky Streamlines " + std::string(jouk::kVersion) + ":";
-  for (const jouk::ParameterSpec& p : jouk::kParameters) {
-    text += ' ' + std::string(p.option + 2) + ' ' + opts.texts.*p.text + ',';
-  }
-  return text + " time " +
-         jouk::NumberToText(opts.ticks / static_cast<double>(jouk::kTicksPerTimeUnit));
+  Report(error);
+  status = kNotWritten;
+  return false;
 }
 
 }  // namespace
@@ -66,7 +81,7 @@ int main(int argc, char** argv) {
   jouk::ExportOptions opts;
   std::string error;
   if (!jouk::ParseExportOptions(args, opts, error)) {
-    std::fprintf(stderr, "joukowsky-export: %s\n", error.c_str());
+    Report(error);
     return kRejected;
   }
   if (opts.help) {
@@ -77,61 +92,29 @@ int main(int argc, char** argv) {
     std::printf("joukowsky-export %s\n", jouk::kVersion);
     return 0;
   }
-  if (opts.format == jouk::ExportFormat::kPng && opts.output.empty() && isatty(STDOUT_FILENO)) {
-    std::fprintf(stderr,
-                 "joukowsky-export: PNG is not written to a terminal; give --output FILE or "
-                 "redirect standard output.\n");
+  if (jouk::IsBinary(opts.format) && opts.output.empty() && isatty(STDOUT_FILENO)) {
+    Report(
+        "PNG and GIF are not written to a terminal; give --output FILE or redirect standard "
+        "output.");
     return kRejected;
   }
 
   jouk::FlowState st;
   jouk::LoadInitialisation(st);
-  std::string text;
-  QByteArray png;
+  std::string out;
   if (opts.table) {
-    text = TableCsv(st);
+    out = jouk::TableCsv(st);
   } else {
     const jouk::RecomputeStatus status = jouk::Recompute(st, opts.texts);
     if (!status.ok) {
-      std::fprintf(stderr, "joukowsky-export: %s\n", status.message.c_str());
+      Report(status.message);
       return kRejected;
     }
-    switch (opts.format) {
-      case jouk::ExportFormat::kCsv:
-        text = StreamlinesCsv(st);
-        break;
-      case jouk::ExportFormat::kSvg:
-        jouk::AdvanceToFrame(st, opts.ticks);
-        text = jouk::PictureSvg(st, opts.width, opts.height, opts.ticks > 0, Description(opts));
-        break;
-      case jouk::ExportFormat::kSummary:
-      case jouk::ExportFormat::kSurface: {
-        const jouk::LiftAndPressure lift = jouk::ComputeLiftAndPressure(st, opts.points);
-        if (!lift.ok) {
-          std::fprintf(stderr, "joukowsky-export: %s\n", lift.error.c_str());
-          return kRejected;
-        }
-        const bool summary = opts.format == jouk::ExportFormat::kSummary;
-        text = summary ? jouk::SummaryCsv(lift) : jouk::SurfaceCsv(lift);
-        const std::string note = summary ? std::string() : jouk::SurfaceNote(lift);
-        if (!note.empty()) std::fprintf(stderr, "joukowsky-export: %s\n", note.c_str());
-        break;
-      }
-      case jouk::ExportFormat::kPng:
-        png = jouk::WindowPng(st, opts.ticks, opts.width, opts.height);
-        if (png.isEmpty()) {
-          std::fprintf(stderr, "joukowsky-export: the %dx%d picture could not be made.\n",
-                       opts.width, opts.height);
-          return kNotWritten;
-        }
-        break;
-    }
+    int failure = 0;
+    if (!MakeOutput(st, opts, out, failure)) return failure;
   }
-  const std::string_view data =
-      png.isEmpty() ? std::string_view(text)
-                    : std::string_view(png.constData(), static_cast<std::size_t>(png.size()));
-  if (!jouk::WriteOutput(opts.output, data, error)) {
-    std::fprintf(stderr, "joukowsky-export: %s\n", error.c_str());
+  if (!jouk::WriteOutput(opts.output, out, error)) {
+    Report(error);
     return kNotWritten;
   }
   return 0;

@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,6 +22,7 @@
 #include "LabelFit.hpp"
 #include "NumberText.hpp"
 #include "ParameterScrollBar.hpp"
+#include "PlotMenu.hpp"
 #include "PlotView.hpp"
 #include "Recompute.hpp"
 #include "Twips.hpp"
@@ -173,13 +173,22 @@ void Form1::ShowWarning(const QString& message) {
 }
 
 bool Form1::hesapla() {
-  const jouk::RecomputeStatus status = jouk::Recompute(st_, Texts());
-  if (status.ok) return true;
+  const jouk::ParameterTexts texts = Texts();
+  const jouk::RecomputeStatus status = jouk::Recompute(st_, texts);
+  if (status.ok) {
+    shownTexts_ = texts;
+    plotMenu_->SetSolved(true);
+    return true;
+  }
   for (ParameterScrollBar* bar : scrollBars_) {
     if (bar != nullptr) bar->EndRepeat();
   }
-  if (messageSink_) messageSink_(QString::fromStdString(status.message));
+  Report(QString::fromStdString(status.message));
   return false;
+}
+
+void Form1::Report(const QString& message) {
+  if (messageSink_) messageSink_(message);
 }
 
 void Form1::Başla() {
@@ -190,11 +199,13 @@ void Form1::Başla() {
 
   Timer1->setInterval(jouk::kTickIntervalMs);
   jouk::ResetAnimationClock(st_, Timer1->interval());
+  ticksShown_ = 0;
   Timer1->start();
 }
 
 void Form1::Timer1_Timer() {
   jouk::DrawAnimationTick(Picture3->Canvas(), st_);
+  ++ticksShown_;
   Picture3->update();
 }
 
@@ -226,11 +237,8 @@ void Form1::Mn_About_Click() {
 }
 
 void Form1::BuildPlotMenu() {
-  plotMenu_ = new QMenu(this);
-  plotMenu_->setObjectName(QStringLiteral("PlotMenu"));
-  QAction* lift = plotMenu_->addAction(tr("Lift and pressure…"));
-  lift->setObjectName(QStringLiteral("Mn_Lift"));
-  connect(lift, &QAction::triggered, this, &Form1::ShowLiftWindow);
+  plotMenu_ = new PlotMenu(*this);
+  connect(plotMenu_, &PlotMenu::liftRequested, this, &Form1::ShowLiftWindow);
   Picture3->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Picture3, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { plotMenu_->popup(Picture3->mapToGlobal(at)); });

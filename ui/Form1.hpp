@@ -21,7 +21,7 @@ class QTimer;
 class Form_About;
 class Form_Lift;
 class ParameterScrollBar;
-class QMenu;
+class PlotMenu;
 class PlotView;
 
 class Form1 : public QMainWindow {
@@ -55,6 +55,14 @@ class Form1 : public QMainWindow {
   void SetTexts(const jouk::ParameterTexts& texts);
 
   const jouk::FlowState& State() const { return st_; }
+
+  // What the plot shows: the texts of the last accepted recompute and the ticks since its start.
+  const jouk::ParameterTexts& ShownTexts() const { return shownTexts_; }
+  int TicksShown() const { return ticksShown_; }
+  PlotView& Picture() { return *Picture3; }
+
+  // Passes a message for the user to the message sink.
+  void Report(const QString& message);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -94,7 +102,9 @@ class Form1 : public QMainWindow {
   PlotView* Picture3;
   QTimer* Timer1;
 
-  QMenu* plotMenu_;
+  PlotMenu* plotMenu_ = nullptr;
+  jouk::ParameterTexts shownTexts_;
+  int ticksShown_ = 0;
 
   // Created on the first choice of "About"; a window of its own, without an owner.
   std::unique_ptr<Form_About> about_;

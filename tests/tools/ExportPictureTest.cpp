@@ -16,6 +16,7 @@
 #include "ExportPictures.hpp"
 #include "FlowPicture.hpp"
 #include "Form1.hpp"
+#include "PlotMenu.hpp"
 #include "PlotView.hpp"
 #include "Recompute.hpp"
 #include "UiTestSupport.hpp"
@@ -169,6 +170,50 @@ class ExportPictureTest : public QObject {
   QTemporaryDir dir_;
 
  private slots:
+  // The window's saves write what joukowsky-export writes for the texts and the moment shown:
+  // the picture as PNG or SVG (by the name's extension, else by the chosen filter), the looping
+  // animation and the points.
+  void windowSavesAreTheExportersFiles() {
+    const QStringList parameters{"--alpha", "12", "--nsl", "6", "--delta", "0.18"};
+    StartedWindow w(parameters, 7);
+    auto* menu = w.form.findChild<PlotMenu*>(QStringLiteral("PlotMenu"));
+    QVERIFY(menu != nullptr);
+    QString answer, answerFilter;
+    menu->SetFileChooser(
+        [&](const QString&, const QString&, const QStringList& filters, QString* chosen) {
+          if (chosen != nullptr && !answerFilter.isEmpty()) {
+            for (const QString& f : filters) {
+              if (f.contains(answerFilter)) *chosen = f;
+            }
+          }
+          return answer;
+        });
+    const struct {
+      const char* item;
+      QString file, filter;
+      QStringList exporter;
+    } saves[] = {
+        {"Mn_SavePicture", "picture.png", "", {"--format", "png", "--time", "0.7"}},
+        {"Mn_SavePicture", "picture.svg", "", {"--format", "svg", "--time", "0.7"}},
+        {"Mn_SavePicture", "no-extension", "*.svg", {"--format", "svg", "--time", "0.7"}},
+        {"Mn_SaveAnimation", "loop.gif", "", {"--format", "gif"}},
+        {"Mn_SavePoints", "points.csv", "", {"--format", "csv"}},
+    };
+    for (const auto& save : saves) {
+      answer = dir_.filePath(save.file);
+      answerFilter = save.filter;
+      Child<QAction>(*menu, save.item)->trigger();
+      QString written = answer;
+      if (!save.filter.isEmpty()) written += QStringLiteral(".svg");
+      QFile file(written);
+      QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(written));
+      const Run run = Export(parameters + save.exporter);
+      QCOMPARE(run.status, 0);
+      QVERIFY2(file.readAll() == run.out, qPrintable(save.file));
+    }
+    QVERIFY(w.messages.isEmpty());
+  }
+
   void pngEqualsTheWindowAfterStartAndTicks_data() {
     QTest::addColumn<QStringList>("parameters");
     QTest::addColumn<QString>("time");

@@ -2,17 +2,22 @@
 // key, one window however often it is chosen, following every accepted recompute and keeping its
 // content when a parameter set is rejected.
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "Aerodynamics.hpp"
 #include "Form1.hpp"
 #include "Form_Lift.hpp"
+#include "PlotMenu.hpp"
 #include "UiTestSupport.hpp"
 
 namespace {
@@ -99,6 +104,57 @@ class PlotMenuTest : public QObject {
     QVERIFY(ChooseFromPlotMenu(form, "Mn_Lift", QContextMenuEvent::Mouse));
     QCOMPARE(TopLevel("Form_Lift", &count), window.data());
     QCOMPARE(Shown("Value_Lift"), tenDegrees);
+  }
+
+  // Copying and saving wait for a flow; a save that fails says why, keeps the file that was
+  // there and does not stop the animation.
+  void copyAndSaveItems() {
+    Form1 form;
+    QStringList messages;
+    form.SetMessageSink([&messages](const QString& m) { messages.append(m); });
+    auto* menu = form.findChild<PlotMenu*>(QStringLiteral("PlotMenu"));
+    QVERIFY(menu != nullptr);
+    const char* saving[] = {"Mn_CopyPicture", "Mn_SavePicture", "Mn_SaveAnimation",
+                            "Mn_SavePoints"};
+    for (const char* item : saving) QVERIFY(!Child<QAction>(*menu, item)->isEnabled());
+    QVERIFY(Child<QAction>(*menu, "Mn_Lift")->isEnabled());
+
+    Child<QPushButton>(form, "Command_START")->click();
+    for (const char* item : saving) QVERIFY(Child<QAction>(*menu, item)->isEnabled());
+    for (int tick = 0; tick < 3; ++tick) form.Timer1_Timer();
+    QCOMPARE(form.TicksShown(), 3);
+
+    Child<QAction>(*menu, "Mn_CopyPicture")->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+             Child<PlotView>(form, "Picture3")->image());
+
+    // Into a folder that does not exist: refused with the reason, nothing written, the
+    // animation running.
+    QTemporaryDir dir;
+    const QString kept = dir.filePath(QStringLiteral("kept.png"));
+    QFile old(kept);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    QString answer = dir.filePath(QStringLiteral("missing/flow.png"));
+    menu->SetFileChooser(
+        [&answer](const QString&, const QString&, const QStringList&, QString*) { return answer; });
+    Child<QAction>(*menu, "Mn_SavePicture")->trigger();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].contains(QStringLiteral("No such file or directory")),
+             qPrintable(messages[0]));
+    QVERIFY(Child<QTimer>(form, "Timer1")->isActive());
+    QVERIFY(!QFile::exists(answer));
+
+    // A cancelled dialog writes nothing and says nothing.
+    answer.clear();
+    for (const char* item : {"Mn_SavePicture", "Mn_SaveAnimation", "Mn_SavePoints"}) {
+      Child<QAction>(*menu, item)->trigger();
+    }
+    QCOMPARE(messages.size(), 1);
+    QFile check(kept);
+    QVERIFY(check.open(QIODevice::ReadOnly));
+    QCOMPARE(check.readAll(), QByteArray("old"));
   }
 };
 

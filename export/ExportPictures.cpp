@@ -9,6 +9,9 @@
 
 #include "Animation.hpp"
 #include "FlowPicture.hpp"
+#include "GifEncoder.hpp"
+#include "JoukVersion.hpp"
+#include "NumberText.hpp"
 #include "Raster.hpp"
 #include "ShownText.hpp"
 
@@ -98,6 +101,14 @@ void AppendPath(std::string& svg, const std::string& id, const std::string& d, R
 
 }  // namespace
 
+std::string PictureDescription(const ParameterTexts& texts, int ticks) {
+  std::string text = "Joukowsky Streamlines " + std::string(kVersion) + ":";
+  for (const ParameterSpec& p : kParameters) {
+    text += ' ' + std::string(p.option + 2) + ' ' + texts.*p.text + ',';
+  }
+  return text + " time " + NumberToText(ticks / static_cast<double>(kTicksPerTimeUnit));
+}
+
 QByteArray WindowPng(FlowState& st, int ticks, int width, int height) {
   RasterImage picture(width, height, kPlotBackground);
   if (picture.empty()) return QByteArray();
@@ -112,6 +123,32 @@ QByteArray WindowPng(FlowState& st, int ticks, int width, int height) {
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return QByteArray();
   return bytes;
+}
+
+std::string WindowSvg(FlowState& st, int ticks, int width, int height,
+                      std::string_view description) {
+  AdvanceToFrame(st, ticks);
+  return PictureSvg(st, width, height, ticks > 0, description);
+}
+
+bool WindowGif(FlowState& st, int firstTick, int frames, int width, int height, int delayCs,
+               std::string& bytes, std::string& error) {
+  bytes.clear();
+  RasterImage picture(width, height, kPlotBackground);
+  if (picture.empty()) {
+    error = "there is not enough memory for a picture of " + std::to_string(width) + "x" +
+            std::to_string(height) + " pixels.";
+    return false;
+  }
+  // Every frame holds the background, the contour and the streamlines' colour, nothing else.
+  GifWriter gif(width, height, {kPlotBackground, kContourColor, kStreamlineColor}, delayCs);
+  Raster& raster = picture.raster();
+  ReplayWindowPicture(raster, st, firstTick);
+  for (int frame = 0; frame < frames; ++frame) {
+    if (frame > 0) DrawAnimationTick(raster, st);
+    if (!gif.AddFrame(raster.pixels(), raster.pitch())) break;
+  }
+  return gif.Finish(bytes, error);
 }
 
 std::string PictureSvg(const FlowState& st, int width, int height, bool withFrame,

@@ -34,14 +34,17 @@ class Palette {
     colours_.push_back(rgb);
     return true;
   }
-  // The index of a colour that Add has taken.
-  GifPixelType IndexOf(std::uint32_t rgb) {
+  // The index of a colour, through `index`; false for a colour Add has not taken.
+  bool IndexOf(std::uint32_t rgb, GifPixelType& index) {
     if (!looked_ || rgb != lookedRgb_) {
+      const auto found = index_.find(rgb);
+      if (found == index_.end()) return false;
       lookedRgb_ = rgb;
-      lookedIndex_ = index_.at(rgb);
+      lookedIndex_ = found->second;
       looked_ = true;
     }
-    return lookedIndex_;
+    index = lookedIndex_;
+    return true;
   }
   const std::vector<std::uint32_t>& Colours() const { return colours_; }
 
@@ -88,13 +91,8 @@ int TableSize(std::size_t n) {
   return size;
 }
 
-// Checks the arguments and gathers the palette; false with the reason in error.
-bool CheckFrames(const std::vector<std::vector<std::uint32_t>>& frames, int width, int height,
-                 int delayCs, Palette& palette, std::string& error) {
-  if (frames.empty()) {
-    error = "no frames to encode.";
-    return false;
-  }
+// Checks the size and the delay; false with the reason in error.
+bool CheckSizeAndDelay(int width, int height, int delayCs, std::string& error) {
   if (width < 1 || width > kMaxField || height < 1 || height > kMaxField) {
     error = "a GIF picture is 1 to 65535 pixels wide and high, not " + std::to_string(width) + "x" +
             std::to_string(height) + ".";
@@ -104,22 +102,6 @@ bool CheckFrames(const std::vector<std::vector<std::uint32_t>>& frames, int widt
     error = "a GIF frame delay is 0 to 65535 hundredths of a second, not " +
             std::to_string(delayCs) + ".";
     return false;
-  }
-  const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-  for (std::size_t f = 0; f < frames.size(); ++f) {
-    if (frames[f].size() != pixels) {
-      error = "frame " + std::to_string(f + 1) + " has " + std::to_string(frames[f].size()) +
-              " pixels, not " + std::to_string(width) + "x" + std::to_string(height) + ".";
-      return false;
-    }
-  }
-  for (const std::vector<std::uint32_t>& frame : frames) {
-    for (const std::uint32_t pixel : frame) {
-      if (!palette.Add(Rgb(pixel))) {
-        error = "the frames hold more than 256 colours, more than a GIF palette holds.";
-        return false;
-      }
-    }
   }
   return true;
 }
@@ -153,63 +135,132 @@ bool PutHeader(GifFileType* gif, int width, int height, const std::vector<std::u
          EGifPutExtensionTrailer(gif) != GIF_ERROR;
 }
 
-// Writes one whole frame: its delay, its descriptor and its pixels as palette indices, row by
-// row, so that no indexed copy of the frame is kept.
-bool PutFrame(GifFileType* gif, const std::vector<std::uint32_t>& frame, int width, int height,
-              int delayCs, Palette& palette, std::vector<GifPixelType>& row) {
+}  // namespace
+
+struct GifWriter::Encoder {
+  Palette palette;
+  GifHandle gif;
+  std::vector<GifPixelType> row;
+};
+
+GifWriter::GifWriter(int width, int height, const std::vector<std::uint32_t>& palette, int delayCs)
+    : width_(width), height_(height), delayCs_(delayCs), encoder_(std::make_unique<Encoder>()) {
+  if (!CheckSizeAndDelay(width, height, delayCs, error_)) return;
+  for (const std::uint32_t colour : palette) {
+    if (!encoder_->palette.Add(Rgb(colour))) {
+      error_ = "the frames hold more than 256 colours, more than a GIF palette holds.";
+      return;
+    }
+  }
+  if (encoder_->palette.Colours().empty()) {
+    error_ = "a GIF palette needs at least one colour.";
+    return;
+  }
+  int code = E_GIF_SUCCEEDED;
+  encoder_->gif.reset(EGifOpen(&bytes_, AppendBytes, &code));
+  if (encoder_->gif == nullptr) {
+    error_ = GiflibReason(code);
+    return;
+  }
+  encoder_->row.resize(static_cast<std::size_t>(width));
+  if (!PutHeader(encoder_->gif.get(), width, height, encoder_->palette.Colours())) Fail();
+}
+
+GifWriter::~GifWriter() = default;
+
+void GifWriter::Fail() {
+  if (error_.empty()) error_ = GiflibReason(encoder_->gif->Error);
+  encoder_->gif.reset();
+  bytes_.clear();
+}
+
+bool GifWriter::AddFrame(const std::uint32_t* pixels, std::ptrdiff_t pitch) {
+  if (!error_.empty() || encoder_->gif == nullptr) {
+    if (error_.empty()) error_ = "the GIF is already finished.";
+    return false;
+  }
+  GifFileType* const gif = encoder_->gif.get();
+  // Each frame shows delayCs and is left standing for the next ("do not dispose").
   GraphicsControlBlock control{};
   control.DisposalMode = DISPOSE_DO_NOT;
   control.UserInputFlag = false;
-  control.DelayTime = delayCs;
+  control.DelayTime = delayCs_;
   control.TransparentColor = NO_TRANSPARENT_COLOR;
   GifByteType extension[4];
   const std::size_t length = EGifGCBToExtension(&control, extension);
   if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension) ==
           GIF_ERROR ||
-      EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_ERROR) {
+      EGifPutImageDesc(gif, 0, 0, width_, height_, false, nullptr) == GIF_ERROR) {
+    Fail();
     return false;
   }
-  const std::size_t w = static_cast<std::size_t>(width);
-  for (std::size_t y = 0; y < static_cast<std::size_t>(height); ++y) {
-    const std::uint32_t* source = frame.data() + y * w;
-    for (std::size_t x = 0; x < w; ++x) row[x] = palette.IndexOf(Rgb(source[x]));
-    if (EGifPutLine(gif, row.data(), width) == GIF_ERROR) return false;
+  // The pixels as palette indices, row by row, so that no indexed copy of the frame is kept.
+  std::vector<GifPixelType>& row = encoder_->row;
+  for (int y = 0; y < height_; ++y) {
+    const std::uint32_t* source = pixels + y * pitch;
+    for (int x = 0; x < width_; ++x) {
+      if (!encoder_->palette.IndexOf(Rgb(source[x]), row[static_cast<std::size_t>(x)])) {
+        error_ = "a frame holds a colour outside the GIF's palette.";
+        Fail();
+        return false;
+      }
+    }
+    if (EGifPutLine(gif, row.data(), width_) == GIF_ERROR) {
+      Fail();
+      return false;
+    }
   }
+  ++frames_;
   return true;
 }
 
-}  // namespace
+bool GifWriter::Finish(std::string& bytes, std::string& error) {
+  bytes.clear();
+  if (error_.empty() && frames_ == 0) error_ = "no frames to encode.";
+  if (!error_.empty() || encoder_->gif == nullptr) {
+    if (error_.empty()) error_ = "the GIF is already finished.";
+    error = error_;
+    return false;
+  }
+  // Closing writes the trailer; giflib frees the handle whatever the outcome.
+  int code = E_GIF_SUCCEEDED;
+  if (EGifCloseFile(encoder_->gif.release(), &code) == GIF_ERROR) {
+    error_ = error = GiflibReason(code);
+    bytes_.clear();
+    return false;
+  }
+  bytes.swap(bytes_);
+  return true;
+}
 
 bool EncodeGif(const std::vector<std::vector<std::uint32_t>>& frames, int width, int height,
                int delayCs, std::string& bytes, std::string& error) {
   bytes.clear();
+  if (frames.empty()) {
+    error = "no frames to encode.";
+    return false;
+  }
+  if (!CheckSizeAndDelay(width, height, delayCs, error)) return false;
+  const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
   Palette palette;
-  if (!CheckFrames(frames, width, height, delayCs, palette, error)) return false;
-
-  int code = E_GIF_SUCCEEDED;
-  GifHandle gif(EGifOpen(&bytes, AppendBytes, &code));
-  if (gif == nullptr) {
-    error = GiflibReason(code);
-    return false;
+  for (std::size_t f = 0; f < frames.size(); ++f) {
+    if (frames[f].size() != pixels) {
+      error = "frame " + std::to_string(f + 1) + " has " + std::to_string(frames[f].size()) +
+              " pixels, not " + std::to_string(width) + "x" + std::to_string(height) + ".";
+      return false;
+    }
+    for (const std::uint32_t pixel : frames[f]) {
+      if (!palette.Add(Rgb(pixel))) {
+        error = "the frames hold more than 256 colours, more than a GIF palette holds.";
+        return false;
+      }
+    }
   }
-  std::vector<GifPixelType> row(static_cast<std::size_t>(width));
-  bool ok = PutHeader(gif.get(), width, height, palette.Colours());
-  for (std::size_t f = 0; ok && f < frames.size(); ++f) {
-    ok = PutFrame(gif.get(), frames[f], width, height, delayCs, palette, row);
+  GifWriter writer(width, height, palette.Colours(), delayCs);
+  for (const std::vector<std::uint32_t>& frame : frames) {
+    if (!writer.AddFrame(frame.data(), width)) break;
   }
-  if (!ok) {
-    error = GiflibReason(gif->Error);
-    gif.reset();
-    bytes.clear();
-    return false;
-  }
-  // Closing writes the trailer; giflib frees the handle whatever the outcome.
-  if (EGifCloseFile(gif.release(), &code) == GIF_ERROR) {
-    error = GiflibReason(code);
-    bytes.clear();
-    return false;
-  }
-  return true;
+  return writer.Finish(bytes, error);
 }
 
 }  // namespace jouk

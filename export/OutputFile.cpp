@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "ExportOptions.hpp"
+#include "ShownText.hpp"
 
 namespace jouk {
 

@@ -1,0 +1,35 @@
+#include "FlowCsv.hpp"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "NumberText.hpp"
+
+namespace jouk {
+
+std::string StreamlinesCsv(const FlowState& st) {
+  std::string out = "streamline,point,x,y\n";
+  const int kLast = LastStreamline(st, st.kMax);
+  char line[96];
+  for (int k = 0; k <= kLast; ++k) {
+    const int last = std::min(st.nPts[static_cast<std::size_t>(k)], kLastPoint);
+    for (int i = 1; i <= last; ++i) {
+      std::snprintf(line, sizeof line, "%d,%d,%.17g,%.17g\n", k, i, st.XS(k, i), st.YS(k, i));
+      out += line;
+    }
+  }
+  return out;
+}
+
+std::string TableCsv(const FlowState& st) {
+  std::string out = "row,delta,gamma,eps,mu\n";
+  for (int k = 1; k <= st.nTable; ++k) {
+    const auto r = static_cast<std::size_t>(k);
+    out += std::to_string(k) + ',' + NumberToText(st.TabDelta[r]) + ',' +
+           NumberToText(st.TabGama[r]) + ',' + NumberToText(st.TabEps[r]) + ',' +
+           NumberToText(st.TabMu[r]) + '\n';
+  }
+  return out;
+}
+
+}  // namespace jouk

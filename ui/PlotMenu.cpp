@@ -1,0 +1,148 @@
+#include "PlotMenu.hpp"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <memory>
+
+#include "ExportPictures.hpp"
+#include "FlowCsv.hpp"
+#include "Form1.hpp"
+#include "OutputFile.hpp"
+#include "PlotView.hpp"
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
+// A copy of the window's flow as a freshly opened window would hold it: the same solution, the
+// animation's lines not yet drawn. The pictures replay START and the ticks shown on it.
+std::unique_ptr<jouk::FlowState> FreshCopy(const jouk::FlowState& st) {
+  auto copy = std::make_unique<jouk::FlowState>(st);
+  copy->YAnim1 = jouk::PointGrid();
+  copy->YAnim2 = jouk::PointGrid();
+  copy->anim = jouk::AnimState();
+  return copy;
+}
+
+}  // namespace
+
+PlotMenu::PlotMenu(Form1& window)
+    : QMenu(&window),
+      window_(window),
+      folder_(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)) {
+  setObjectName(QStringLiteral("PlotMenu"));
+  connect(AddItem(this, "Mn_Lift", tr("Lift and pressure…")), &QAction::triggered, this,
+          &PlotMenu::liftRequested);
+  addSeparator();
+  const struct {
+    const char* name;
+    QString text;
+    void (PlotMenu::*slot)();
+  } items[] = {{"Mn_CopyPicture", tr("Copy picture"), &PlotMenu::CopyPicture},
+               {"Mn_SavePicture", tr("Save picture…"), &PlotMenu::SavePicture},
+               {"Mn_SaveAnimation", tr("Save animation…"), &PlotMenu::SaveAnimation},
+               {"Mn_SavePoints", tr("Save points…"), &PlotMenu::SavePoints}};
+  for (const auto& item : items) {
+    QAction* action = AddItem(this, item.name, item.text);
+    connect(action, &QAction::triggered, this, item.slot);
+    saving_.append(action);
+  }
+  SetSolved(false);
+  chooser_ = [this](const QString& caption, const QString& fileName, const QStringList& filters,
+                    QString* chosenFilter) {
+    return QFileDialog::getSaveFileName(&window_, caption, fileName,
+                                        filters.join(QStringLiteral(";;")), chosenFilter);
+  };
+}
+
+void PlotMenu::SetFileChooser(FileChooser chooser) {
+  chooser_ = std::move(chooser);
+}
+
+void PlotMenu::SetSolved(bool solved) {
+  for (QAction* action : saving_) action->setEnabled(solved);
+}
+
+QString PlotMenu::Choose(const QString& caption, const QString& fileName,
+                         const QStringList& filters, QString* chosenFilter) {
+  const QString path =
+      chooser_ ? chooser_(caption, QDir(folder_).filePath(fileName), filters, chosenFilter)
+               : QString();
+  if (!path.isEmpty()) folder_ = QFileInfo(path).absolutePath();
+  return path;
+}
+
+void PlotMenu::Write(const QString& path, const std::string& bytes) {
+  std::string error;
+  if (bytes.empty()) {
+    error = tr("the file could not be made.").toStdString();
+  } else if (jouk::WriteOutput(QFile::encodeName(path).toStdString(), bytes, error)) {
+    return;
+  }
+  window_.Report(tr("%1 was not saved: %2")
+                     .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
+}
+
+void PlotMenu::CopyPicture() {
+  QGuiApplication::clipboard()->setImage(window_.Picture().image());
+}
+
+void PlotMenu::SavePicture() {
+  const QString png = tr("PNG picture (*.png)");
+  const QString svg = tr("SVG picture (*.svg)");
+  QString filter = png;
+  QString path = Choose(tr("Save picture"), QStringLiteral("streamlines.png"), {png, svg}, &filter);
+  if (path.isEmpty()) return;
+  // The name's own extension decides; a name without one takes the chosen filter's.
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  const bool asSvg =
+      suffix == QLatin1String("svg") || (suffix != QLatin1String("png") && filter == svg);
+  if (suffix != QLatin1String("svg") && suffix != QLatin1String("png")) {
+    path += asSvg ? QStringLiteral(".svg") : QStringLiteral(".png");
+  }
+  const int ticks = window_.TicksShown();
+  const auto st = FreshCopy(window_.State());
+  const int w = PlotView::kImageWidth, h = PlotView::kImageHeight;
+  std::string bytes;
+  if (asSvg) {
+    bytes =
+        jouk::WindowSvg(*st, ticks, w, h, jouk::PictureDescription(window_.ShownTexts(), ticks));
+  } else {
+    const QByteArray png = jouk::WindowPng(*st, ticks, w, h);
+    bytes.assign(png.constData(), static_cast<std::size_t>(png.size()));
+  }
+  Write(path, bytes);
+}
+
+void PlotMenu::SaveAnimation() {
+  const QString path = Choose(tr("Save animation"), QStringLiteral("streamlines.gif"),
+                              {tr("GIF animation (*.gif)")}, nullptr);
+  if (path.isEmpty()) return;
+  const auto st = FreshCopy(window_.State());
+  std::string bytes, error;
+  // One period of the waves from the first frame: a loop without a seam.
+  if (!jouk::WindowGif(*st, 1, jouk::kTicksPerTimeUnit, PlotView::kImageWidth,
+                       PlotView::kImageHeight, jouk::kGifDelayCs, bytes, error)) {
+    window_.Report(tr("%1 was not saved: %2")
+                       .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
+    return;
+  }
+  Write(path, bytes);
+}
+
+void PlotMenu::SavePoints() {
+  const QString path = Choose(tr("Save points"), QStringLiteral("streamlines.csv"),
+                              {tr("CSV table (*.csv)")}, nullptr);
+  if (path.isEmpty()) return;
+  Write(path, jouk::StreamlinesCsv(window_.State()));
+}
