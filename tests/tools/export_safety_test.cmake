@@ -1,6 +1,7 @@
 # joukowsky-export never loses the file it writes over: a write cut short by the file-size limit
 # (prlimit) exits with status 1 and one line on standard error, and leaves the old file byte for
-# byte and no temporary beside it; a symbolic link as output is refused with status 1.
+# byte and no temporary beside it; a symbolic link as output, and a folder it may not write in,
+# are refused with status 1.
 cmake_policy(VERSION 3.25)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
@@ -66,3 +67,39 @@ if(NOT IS_SYMLINK "${WORK}/link.csv" OR NOT pointed STREQUAL "real.csv" OR
   fail("a refused symbolic link or its file changed")
 endif()
 expect_entries(dangling.csv flow.csv link.csv real.csv)
+
+# A folder the exporter may not write in: status 1 and the system's reason, the file there kept.
+# Root may write anywhere, so as root the exporter runs as the unprivileged user nobody (setpriv);
+# without setpriv that case is skipped with a note.
+set(locked "${WORK}/locked")
+file(MAKE_DIRECTORY "${locked}")
+file(WRITE "${locked}/flow.csv" "kept")
+file(CHMOD "${WORK}" "${locked}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+     GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+file(CHMOD "${locked}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+     WORLD_READ WORLD_EXECUTE)
+set(runner "")
+execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(uid STREQUAL "0")
+  find_program(SETPRIV setpriv)
+  if(SETPRIV)
+    set(runner ${SETPRIV} --reuid=65534 --regid=65534 --clear-groups)
+  endif()
+endif()
+if(uid STREQUAL "0" AND NOT runner)
+  message(STATUS "setpriv not found: the read-only folder case is skipped")
+else()
+  foreach(target flow.csv new.csv)
+    execute_process(COMMAND ${runner} ${EXE} --format csv --output ${locked}/${target}
+                    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 1 OR NOT out STREQUAL "" OR
+       NOT err MATCHES "^joukowsky-export: cannot write [^\n]*${target}[^\n]*Permission denied\\.\n$")
+      fail("output into a read-only folder (${target}): status ${rc}, stderr '${err}'")
+    endif()
+  endforeach()
+  file(READ "${locked}/flow.csv" kept)
+  if(NOT kept STREQUAL "kept" OR EXISTS "${locked}/new.csv")
+    fail("a refused write into a read-only folder changed it")
+  endif()
+endif()
+file(CHMOD "${locked}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
