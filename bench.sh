@@ -4,7 +4,7 @@
 # on the offscreen platform (ui_bench). Extra arguments go to Google Benchmark.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
-jouk_install_packages "${JOUK_PACKAGES[@]}" libbenchmark-dev
+jouk_install_packages "${JOUK_PACKAGES[@]}" "${JOUK_FULL_PACKAGES[@]}" libbenchmark-dev
 jouk_build build-bench -DCMAKE_BUILD_TYPE=Release -DJOUK_BUILD_BENCH=ON -DJOUK_BUILD_UI=ON >/dev/null
 echo "cores: $(nproc)"
 for b in model_bench ui_bench; do

@@ -5,10 +5,10 @@
 # JOUK_QUICK=1 runs only the first stage; JOUK_FUZZ_SECONDS sets the fuzzing time (default 60).
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
-jouk_install_packages "${JOUK_PACKAGES[@]}" "${JOUK_CHECK_PACKAGES[@]}"
+jouk_install_packages "${JOUK_PACKAGES[@]}" "${JOUK_FULL_PACKAGES[@]}" "${JOUK_CHECK_PACKAGES[@]}"
 
 echo "== tests"
-jouk_build build -DJOUK_BUILD_UI=ON
+jouk_build build -DJOUK_BUILD_UI=ON -DJOUK_BUILD_TESTS=ON -DJOUK_MAN_PAGES=ON
 ctest --test-dir "$JOUK_ROOT/build" --output-on-failure --parallel "$(nproc)"
 [ "${JOUK_QUICK:-0}" = 1 ] && exit 0
 

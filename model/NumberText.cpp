@@ -50,33 +50,50 @@ long long ExponentValue(std::string_view exponent) {
   return negative ? -e : e;
 }
 
+// The parts of the number at the start of text, after its blanks.
+struct Parts {
+  bool negative = false;
+  std::string_view intPart, fracPart, expPart;  // digits; the exponent with its sign
+  std::size_t end = 0;                          // just past the number; 0 when there is none
+};
+
+Parts Scan(std::string_view text) {
+  Parts n;
+  std::size_t p = std::min(text.find_first_not_of(" \t\n\r\v\f"), text.size());
+  n.negative = p < text.size() && text[p] == '-';
+  if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
+  n.intPart = Digits(text, p);
+  if (p < text.size() && text[p] == '.') n.fracPart = Digits(text, ++p);
+  if (n.intPart.empty() && n.fracPart.empty()) return Parts{};  // no leading number
+  n.expPart = ExponentAt(text, p);
+  n.end = n.expPart.empty() ? p : p + 1 + n.expPart.size();
+  return n;
+}
+
 }  // namespace
 
 double TextToNumber(std::string_view text) {
-  std::size_t p = std::min(text.find_first_not_of(" \t\n\r\v\f"), text.size());
-  const bool negative = p < text.size() && text[p] == '-';
-  if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
-  const std::string_view intPart = Digits(text, p);
-  std::string_view fracPart;
-  if (p < text.size() && text[p] == '.') fracPart = Digits(text, ++p);
-  if (intPart.empty() && fracPart.empty()) return 0.0;  // no leading number
-  const std::string_view expPart = ExponentAt(text, p);
-
+  const Parts n = Scan(text);
+  if (n.end == 0) return 0.0;  // no leading number
   // Normalised form "int.frac[e±exp]" for the locale-independent parser.
-  std::string form(intPart.empty() ? "0" : intPart);
-  if (!fracPart.empty()) form.append(".").append(fracPart);
-  if (!expPart.empty()) form.append("e").append(expPart);
+  std::string form(n.intPart.empty() ? "0" : n.intPart);
+  if (!n.fracPart.empty()) form.append(".").append(n.fracPart);
+  if (!n.expPart.empty()) form.append("e").append(n.expPart);
   double value = 0.0;
   const auto [end, ec] = std::from_chars(form.data(), form.data() + form.size(), value);
   (void)end;
   if (ec == std::errc::result_out_of_range) {
     // Too large or too small for a double: decide by the order of magnitude.
-    const bool overflow = LeadingExponent(intPart, fracPart) + ExponentValue(expPart) > 0;
+    const bool overflow = LeadingExponent(n.intPart, n.fracPart) + ExponentValue(n.expPart) > 0;
     value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
   } else if (ec != std::errc()) {
     value = 0.0;
   }
-  return negative ? -value : value;
+  return n.negative ? -value : value;
+}
+
+std::size_t NumberEnd(std::string_view text) {
+  return Scan(text).end;
 }
 
 std::string NumberToText(double v) {

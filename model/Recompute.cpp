@@ -19,7 +19,7 @@ using Values = std::array<double, kParameterCount>;
 // Eps and Mu are those the lookup will leave in the store.
 std::string Rejection(const Values& v, double Eps, double Mu, const FlowState& st) {
   for (std::size_t k = 0; k < kParameterCount; ++k) {
-    if (!std::isfinite(v[k])) return std::string(kParameters[k].name) + " must be a finite number.";
+    if (!std::isfinite(v[k])) return std::string(kParameters[k].name) + " is too large.";
   }
   if (!(v[kOlcek] > 0)) return "Scale must be a positive number.";
   if (!(v[kDPsi] > 0)) return "Δψ must be a positive number.";
@@ -28,8 +28,8 @@ std::string Rejection(const Values& v, double Eps, double Mu, const FlowState& s
   const FlowSetup f = SetUpFlow(v[kAlfa], Eps, Mu, v[kKutta], kMapExponent, st.Pi, st.DegToRad);
   const double sinS = StagnationSine(f, st.Pi);
   if (!(1 - sinS * sinS >= 0)) {
-    return "Kutta condition is too large for this angle of attack: Kutta condition × sin(α + β) "
-           "must lie between -1 and 1, or the rear stagnation point leaves the section.";
+    return "The Kutta factor is too large for this angle of attack: the rear stagnation point "
+           "would leave the section.";
   }
   return {};
 }

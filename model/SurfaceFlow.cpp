@@ -87,7 +87,9 @@ bool MakeSurfaceFlow(const FlowState& st, SurfaceFlow& out, std::string& error) 
   // θLE = π + β − α, so sin θLE = sin(α − β).
   flow.leadingEdgeRest = 2 * f.U * (std::sin(f.alpha - f.beta) + sinAB * st.iKutta);
   if (!(std::fabs(flow.kOverA) <= 2 * flow.U)) {
-    error = "The stagnation points are not on the section: |Kutta condition × sin(α + β)| > 1.";
+    error =
+        "The Kutta factor is too large for this angle of attack: the stagnation points are not on "
+        "the section.";
     return false;
   }
   out = flow;

@@ -4,10 +4,13 @@
 set -euo pipefail
 
 JOUK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# help2man writes the manual pages from the built programs' --help; giflib encodes the looping
-# animations.
-JOUK_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev libgif-dev
-  libgl-dev fonts-dejavu-core help2man)
+# What the window and the exporter need to build and run (giflib encodes the looping
+# animations).
+JOUK_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgif-dev libgl-dev
+  fonts-dejavu-core)
+# What the whole build needs besides: the test libraries, and help2man, which writes the manual
+# pages from the built programs' --help.
+JOUK_FULL_PACKAGES=(libgtest-dev libgmock-dev help2man)
 # What the sanitizer and fuzzing stages of test.sh need besides, the checkers of the installed
 # desktop entry and AppStream metainfo, groff to render the manual pages in their test, and
 # prlimit (util-linux) for the file-size limit test of the exporter.
@@ -30,9 +33,13 @@ jouk_install_packages() {
     "${missing[@]}"
 }
 
+# Configures the folder with the given options and builds everything there, or only the targets
+# named in JOUK_TARGETS.
 jouk_build() {
   local dir="$1"
   shift
   cmake -S "$JOUK_ROOT" -B "$JOUK_ROOT/$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$JOUK_ROOT/$dir" --parallel "$(nproc)"
+  local targets=()
+  for target in ${JOUK_TARGETS:-}; do targets+=(--target "$target"); done
+  cmake --build "$JOUK_ROOT/$dir" --parallel "$(nproc)" "${targets[@]}"
 }

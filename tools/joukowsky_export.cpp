@@ -13,7 +13,9 @@
 #include "JoukVersion.hpp"
 #include "LiftCsv.hpp"
 #include "Mdl_Common.hpp"
+#include "NoteText.hpp"
 #include "OutputFile.hpp"
+#include "ReadingNotes.hpp"
 #include "Recompute.hpp"
 
 namespace {
@@ -23,6 +25,22 @@ constexpr int kNotWritten = 1;
 
 void Report(const std::string& message) {
   std::fprintf(stderr, "joukowsky-export: %s\n", message.c_str());
+}
+
+// The notes on texts that were not taken as typed, one line each: the option and what was used.
+// A thickness and camber pair missing from the table is one note for both options.
+void ReportNotes(const jouk::FlowState& st, const jouk::ParameterTexts& texts) {
+  bool tableMissTold = false;
+  for (const jouk::ReadingNote& note : jouk::ReadingNotes(st, texts)) {
+    std::string options = jouk::kParameters[note.parameter].option;
+    if (note.kind == jouk::ReadingNote::kNotInTable) {
+      if (tableMissTold) continue;
+      tableMissTold = true;
+      options = std::string(jouk::kParameters[jouk::kDelta].option) + ", " +
+                jouk::kParameters[jouk::kGama].option;
+    }
+    Report("note: " + options + ": " + jouk::NoteText(note).toStdString() + ".");
+  }
 }
 
 // The output for the options from a recomputed flow; false (with the status to return) when it
@@ -110,6 +128,7 @@ int main(int argc, char** argv) {
       Report(status.message);
       return kRejected;
     }
+    ReportNotes(st, opts.texts);
     int failure = 0;
     if (!MakeOutput(st, opts, out, failure)) return failure;
   }

@@ -3,7 +3,7 @@
 
 namespace about_text {
 
-inline constexpr char kCreditLine[] = "developed by the Joukowsky Streamlines contributors";
+inline constexpr char kCreditLine[] = "developed by its contributors";
 inline constexpr char kContactAddress[] = "info@example.org";
 
 }  // namespace about_text

@@ -16,14 +16,18 @@
 
 #include "Aerodynamics.hpp"
 #include "Animation.hpp"
+#include "AppIcon.hpp"
 #include "FlowPicture.hpp"
 #include "Form_About.hpp"
 #include "Form_Lift.hpp"
 #include "LabelFit.hpp"
+#include "NoteText.hpp"
 #include "NumberText.hpp"
 #include "ParameterScrollBar.hpp"
+#include "ParameterTextBox.hpp"
 #include "PlotMenu.hpp"
 #include "PlotView.hpp"
+#include "ReadingNotes.hpp"
 #include "Recompute.hpp"
 #include "Twips.hpp"
 
@@ -50,6 +54,7 @@ Control* Place(Control* control, const char* name, const QRect& geometry,
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Streamlines around Joukowsky airfoil"));
+  setWindowIcon(AppIcon());
   QFont font = QApplication::font();
   font.setPointSizeF(kDefaultPointSize);
   setFont(font);
@@ -90,8 +95,8 @@ void Form1::BuildControls() {
                         TwipRect(p.labelControl.box));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(p.labelControl.box.height > kOneLineTwips);
-    textBoxes_[k] = Place(new QLineEdit(QString::fromUtf8(p.startText), frame), p.textBox.name,
-                          TwipRect(p.textBox.box), description);
+    textBoxes_[k] = Place(new ParameterTextBox(QString::fromUtf8(p.startText), frame),
+                          p.textBox.name, TwipRect(p.textBox.box), description);
     label->setBuddy(textBoxes_[k]);
     FitLabelToText(label);
     tabOrder.emplace_back(p.textBox.tabIndex, textBoxes_[k]);
@@ -159,7 +164,7 @@ jouk::ParameterTexts Form1::Texts() const {
 
 void Form1::SetTexts(const jouk::ParameterTexts& texts) {
   for (std::size_t k = 0; k < jouk::kParameterCount; ++k) {
-    textBoxes_[k]->setText(QString::fromStdString(texts.*jouk::kParameters[k].text));
+    textBoxes_[k]->SetShownText(QString::fromStdString(texts.*jouk::kParameters[k].text));
   }
 }
 
@@ -178,6 +183,7 @@ bool Form1::hesapla() {
   if (status.ok) {
     shownTexts_ = texts;
     plotMenu_->SetSolved(true);
+    MarkReadingNotes(texts);
     return true;
   }
   for (ParameterScrollBar* bar : scrollBars_) {
@@ -185,6 +191,16 @@ bool Form1::hesapla() {
   }
   Report(QString::fromStdString(status.message));
   return false;
+}
+
+void Form1::MarkReadingNotes(const jouk::ParameterTexts& texts) {
+  std::array<QStringList, jouk::kParameterCount> notes;
+  for (const jouk::ReadingNote& note : jouk::ReadingNotes(st_, texts)) {
+    notes[note.parameter].append(jouk::NoteText(note));
+  }
+  for (std::size_t k = 0; k < jouk::kParameterCount; ++k) {
+    textBoxes_[k]->SetNote(notes[k].join(QLatin1Char('\n')));
+  }
 }
 
 void Form1::Report(const QString& message) {
@@ -221,7 +237,7 @@ void Form1::ParameterChange(std::size_t k, int p) {
   // and only a recompute that succeeds writes the flow store, so a rejected parameter set leaves
   // the running animation with a store that agrees with its solution.
   const double value = p / jouk::kParameters[k].bar.divisor;
-  textBoxes_[k]->setText(QString::fromStdString(jouk::NumberToText(value)));
+  textBoxes_[k]->SetShownText(QString::fromStdString(jouk::NumberToText(value)));
   Restart();
 }
 

@@ -21,6 +21,7 @@ class QTimer;
 class Form_About;
 class Form_Lift;
 class ParameterScrollBar;
+class ParameterTextBox;
 class PlotMenu;
 class PlotView;
 
@@ -71,6 +72,8 @@ class Form1 : public QMainWindow {
   void BuildControls();
   void ConnectActions();
   void ShowWarning(const QString& message);
+  // Marks the text boxes whose texts the recompute just made could not take as typed.
+  void MarkReadingNotes(const jouk::ParameterTexts& texts);
 
   // Recompute, clear the plot and start again: what START and every scroll-bar change do after
   // the scroll bar has written its text box.
@@ -93,7 +96,7 @@ class Form1 : public QMainWindow {
   bool reporting_ = false;  // a warning box is open
 
   // Per parameter, in the order of jouk::kParameters; a parameter without a scroll bar has none.
-  std::array<QLineEdit*, jouk::kParameterCount> textBoxes_{};
+  std::array<ParameterTextBox*, jouk::kParameterCount> textBoxes_{};
   std::array<ParameterScrollBar*, jouk::kParameterCount> scrollBars_{};
 
   QAction* Mn_About;

@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include "AboutText.hpp"
+#include "AppIcon.hpp"
 #include "LabelFit.hpp"
 #include "Twips.hpp"
 
@@ -14,6 +15,8 @@ namespace {
 const QColor kBackground(255, 255, 192);
 const QColor kGreen(0, 128, 0);
 const QColor kBlue(0, 0, 255);
+// The labels' own text colour is black on the light yellow ground whatever the desktop's theme.
+const QColor kBlack(0, 0, 0);
 
 QFont Verdana(double pointSize) {
   QFont font(QStringLiteral("Verdana"));
@@ -42,13 +45,13 @@ QLabel* MakeLabel(QWidget* window, const char* name, const QString& text, const 
 Form_About::Form_About(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form_About"));
   setWindowTitle(QStringLiteral("About"));
+  setWindowIcon(AppIcon());
   resize(TwipsToPixels(4125), TwipsToPixels(3195));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, kBackground);
   setPalette(palette);
   setAutoFillBackground(true);
 
-  const QColor black = this->palette().color(QPalette::WindowText);
   QFont title = Verdana(12);
   title.setWeight(QFont::Bold);
   title.setUnderline(true);
@@ -59,15 +62,12 @@ Form_About::Form_About(QWidget* parent) : QWidget(parent, Qt::Window) {
                      TwipRect(720, 840, 2655, 615), Verdana(9.75), kGreen);
   Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Label2->setWordWrap(true);
-  // The credit line is longer than one line of its label: it wraps at blanks into two lines,
-  // keeping its left edge and width and ending above the next label.
   Label7 = MakeLabel(this, "Label7", QString::fromUtf8(about_text::kCreditLine),
-                     TwipRect(840, 1560, 2535, 390), Verdana(8.25), black);
-  Label7->setWordWrap(true);
+                     TwipRect(840, 1680, 2535, 255), Verdana(8.25), kBlack);
   Label8 = MakeLabel(this, "Label8", QStringLiteral("last update : December 2014"),
-                     TwipRect(840, 2040, 2775, 255), Verdana(8.25), black);
+                     TwipRect(840, 2040, 2775, 255), Verdana(8.25), kBlack);
   Label4 = MakeLabel(this, "Label4", QStringLiteral("for comments and questions e-mail to"),
-                     TwipRect(480, 2520, 3375, 255), Verdana(8.25), black);
+                     TwipRect(480, 2520, 3375, 255), Verdana(8.25), kBlack);
   Label5 = MakeLabel(this, "Label5", QString::fromUtf8(about_text::kContactAddress),
                      TwipRect(1200, 2760, 1935, 255), Verdana(8.25), kBlue);
   for (QLabel* label : {Label1, Label2, Label7, Label8, Label4, Label5}) {

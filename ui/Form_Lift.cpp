@@ -8,6 +8,7 @@
 #include <QVector>
 #include <algorithm>
 
+#include "AppIcon.hpp"
 #include "PressurePlot.hpp"
 
 namespace {
@@ -27,6 +28,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, double
 Form_Lift::Form_Lift(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form_Lift"));
   setWindowTitle(tr("Lift and pressure"));
+  setWindowIcon(AppIcon());
 
   auto* figures = new QGridLayout;
   figures->addWidget(MakeLabel(this, "Caption_Circulation", tr("Circulation Γ"), 1.0), 0, 0);

@@ -69,4 +69,18 @@ void PlotView::paintEvent(QPaintEvent* event) {
   // Beyond the picture (should the widget be larger) show the background colour.
   const QRegion outside = QRegion(area).subtracted(QRect(QPoint(0, 0), image_.size()));
   for (const QRect& part : outside) painter.fillRect(part, QColor(raster_.BackColor()));
+  if (hasFocus()) {
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+}
+
+void PlotView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void PlotView::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }

@@ -9,6 +9,7 @@
 
 #include "Raster.hpp"
 
+class QFocusEvent;
 class QPaintEvent;
 
 class PlotView : public QWidget {
@@ -53,7 +54,11 @@ class PlotView : public QWidget {
   const QImage& image() const { return image_; }
 
  protected:
+  // Shows the backing image; while the view has the focus, a frame in the highlight colour is
+  // painted over its edge (on the screen only, never into the picture).
   void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   QImage image_;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "AppIcon.hpp"
 #include "Form1.hpp"
 #include "JoukVersion.hpp"
 #include "ShownText.hpp"
@@ -24,10 +25,19 @@ STOP halts the animation. joukowsky-export draws the same picture without a wind
 The toolkit's own options, such as -platform NAME, are accepted as well.
 )";
 
+// Refuses an option nobody understands: one line on standard error, status 2.
+int UnknownOption(const char* option) {
+  std::fprintf(stderr, "joukowsky-streamlines: unknown option %s (see --help).\n",
+               jouk::ShownText(option).c_str());
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // Answered before the toolkit starts, so that they need no display.
+  // Answered before the toolkit starts, so that they need no display. The toolkit's own options
+  // start with a single '-' (and some take a value after them); anything with two dashes that is
+  // not ours is refused here already.
   for (int k = 1; k < argc; ++k) {
     if (std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0) {
       std::fputs(kUsage, stdout);
@@ -37,16 +47,14 @@ int main(int argc, char* argv[]) {
       std::printf("joukowsky-streamlines %s\n", jouk::kVersion);
       return 0;
     }
+    if (std::strncmp(argv[k], "--", 2) == 0) return UnknownOption(argv[k]);
   }
   QApplication app(argc, argv);
   QApplication::setApplicationVersion(QString::fromLatin1(jouk::kVersion));
+  QApplication::setWindowIcon(AppIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("joukowsky-streamlines"));
   // The toolkit has taken its own options out; nothing else is understood.
-  if (argc > 1) {
-    std::fprintf(stderr, "joukowsky-streamlines: unknown option %s (see --help).\n",
-                 jouk::ShownText(argv[1]).c_str());
-    return 2;
-  }
+  if (argc > 1) return UnknownOption(argv[1]);
   Form1 form;
   form.show();
   return app.exec();

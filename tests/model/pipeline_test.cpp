@@ -184,8 +184,8 @@ TEST_P(RecomputeRejects, NamesTheRuleAndLeavesTheStoreAsItWas) {
 }
 
 const char* const kKuttaMessage =
-    "Kutta condition is too large for this angle of attack: Kutta condition × sin(α + β) must lie "
-    "between -1 and 1, or the rear stagnation point leaves the section.";
+    "The Kutta factor is too large for this angle of attack: the rear stagnation point would "
+    "leave the section.";
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, RecomputeRejects,
@@ -195,11 +195,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "dR must be a positive number."},
         RejectCase{"dR_text", With(&ParameterTexts::dR, "abc"), "dR must be a positive number."},
         RejectCase{"dR_overflow", With(&ParameterTexts::dR, "1e400"),
-                   "dR must be a finite number."},
+                   "dR is too large."},
         RejectCase{"thickness_overflow", With(&ParameterTexts::Delta, "-1e999"),
-                   "δ must be a finite number."},
+                   "δ is too large."},
         RejectCase{"alpha_overflow", With(&ParameterTexts::Alfa, "1e309"),
-                   "α must be a finite number."},
+                   "α is too large."},
         RejectCase{"nsl_below", With(&ParameterTexts::kMax, "1.99"),
                    "nSL must be a number from 2 to 20."},
         RejectCase{"nsl_above", With(&ParameterTexts::kMax, "20.5"),

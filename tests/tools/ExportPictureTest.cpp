@@ -246,7 +246,13 @@ class ExportPictureTest : public QObject {
     const Run run = Export(args);
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, QByteArray());
-    QCOMPARE(run.err, QByteArray());
+    // A typed text not read whole is told on standard error, the picture made all the same.
+    const QByteArray note =
+        parameters.contains(QStringLiteral("20abc"))
+            ? QByteArray("joukowsky-export: note: --alpha: Read as 20: the text after the number "
+                         "(\"abc\") is not read.\n")
+            : QByteArray();
+    QCOMPARE(run.err, note);
     QImage exported;
     QVERIFY(exported.load(file, "PNG"));
     exported = exported.convertToFormat(QImage::Format_RGB32);

@@ -219,3 +219,24 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${WIND
 if(NOT rc EQUAL 2 OR NOT err MATCHES "joukowsky-streamlines: unknown option --bogus [^\n]*\n$")
   fail("joukowsky-streamlines --bogus: status ${rc}, '${err}'")
 endif()
+# Without any display or platform at all (the environment has neither here).
+execute_process(COMMAND ${WINDOW} --bogus OUTPUT_VARIABLE out ERROR_VARIABLE err
+                RESULT_VARIABLE rc)
+if(NOT rc EQUAL 2 OR NOT err STREQUAL "joukowsky-streamlines: unknown option --bogus (see --help).\n")
+  fail("joukowsky-streamlines --bogus without a display: status ${rc}, '${err}'")
+endif()
+
+# Texts not read as typed are told on standard error, one line each; the status stays 0.
+execute_process(COMMAND ${EXE} --delta 0,12 --alpha 5deg OUTPUT_VARIABLE out ERROR_VARIABLE err
+                RESULT_VARIABLE rc)
+set(notes "joukowsky-export: note: --delta: Read as 0: use a point as the decimal separator.\n")
+string(APPEND notes "joukowsky-export: note: --alpha: Read as 5: the text after the number ")
+string(APPEND notes "(\"deg\") is not read.\n")
+if(NOT rc EQUAL 0 OR NOT err STREQUAL notes)
+  fail("notes on texts: status ${rc}, stderr '${err}'")
+endif()
+execute_process(COMMAND ${EXE} --delta 0.5 OUTPUT_VARIABLE out ERROR_VARIABLE err
+                RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT err MATCHES "^joukowsky-export: note: --delta, --gamma: δ 0\\.5 with γ 0\\.02 is not in the section table [^\n]*flat plate[^\n]*\n$")
+  fail("note on a pair off the table: status ${rc}, stderr '${err}'")
+endif()

@@ -37,8 +37,8 @@ class AboutTest : public QObject {
     QTest::newRow("subtitle") << "Label2"
                               << "Streamlines around Joukowsky airfoil" << QRect(48, 56, 177, 41)
                               << 9.75 << green;
-    // Two lines: the credit line is longer than one line of its label.
-    QTest::newRow("credit") << "Label7" << about_text::kCreditLine << QRect(56, 104, 169, 26)
+    // One line, in the label's own width.
+    QTest::newRow("credit") << "Label7" << about_text::kCreditLine << QRect(56, 112, 169, 17)
                             << 8.25 << black;
     QTest::newRow("update") << "Label8"
                             << "last update : December 2014" << QRect(56, 136, 185, 17) << 8.25
@@ -76,6 +76,28 @@ class AboutTest : public QObject {
     } else {
       QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(name));
     }
+  }
+
+  // A dark desktop theme (light text on dark windows) changes nothing: the labels stay black,
+  // green and blue on light yellow, and the credit line needs no more than its own width.
+  void readableInADarkTheme() {
+    const QPalette before = QApplication::palette();
+    QPalette dark(QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    Form_About about;
+    for (const char* name : {"Label7", "Label8", "Label4"}) {
+      QCOMPARE(Child<QLabel>(about, name)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    }
+    QCOMPARE(Child<QLabel>(about, "Label1")->palette().color(QPalette::WindowText),
+             QColor(0, 128, 0));
+    QCOMPARE(about.palette().color(QPalette::Window), QColor(255, 255, 192));
+    QLabel* credit = Child<QLabel>(about, "Label7");
+    QVERIFY(!credit->wordWrap());
+    QCOMPARE(credit->width(), 169);
+    QVERIFY(!about.windowIcon().isNull());
+    QApplication::setPalette(before);
   }
 
   void titleAndSubtitleStyle() {

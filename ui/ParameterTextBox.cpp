@@ -1,0 +1,39 @@
+#include "ParameterTextBox.hpp"
+
+#include <QFocusEvent>
+
+ParameterTextBox::ParameterTextBox(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
+  setCursorPosition(0);
+}
+
+void ParameterTextBox::SetShownText(const QString& text) {
+  setText(text);
+  if (!hasFocus()) setCursorPosition(0);
+}
+
+QColor ParameterTextBox::MarkColor(const QColor& base) {
+  const QColor amber(255, 176, 0);
+  constexpr double kShare = 0.35;  // of amber in the mix
+  const auto mix = [](int a, int b) { return static_cast<int>(a * (1 - kShare) + b * kShare); };
+  return QColor(mix(base.red(), amber.red()), mix(base.green(), amber.green()),
+                mix(base.blue(), amber.blue()));
+}
+
+void ParameterTextBox::SetNote(const QString& note) {
+  if (note == note_) return;
+  note_ = note;
+  setToolTip(note);
+  if (note.isEmpty()) {
+    setPalette(QPalette());  // the inherited palette again
+    return;
+  }
+  QPalette marked = parentWidget() != nullptr ? parentWidget()->palette() : palette();
+  marked.setColor(QPalette::Base, MarkColor(marked.color(QPalette::Base)));
+  setPalette(marked);
+}
+
+void ParameterTextBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  deselect();
+  setCursorPosition(0);
+}
