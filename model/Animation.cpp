@@ -44,7 +44,6 @@ void UpdateDisplacedLines(FlowState& st) {
   // read again from the store at every point.
   const AnimState an = st.anim;
   const double twoPi = st.TwoPi;
-  const double lenLong = an.LenLong;
   const int kLast = LastAnimatedStreamline(st);
   for (int i = 1; i <= kLast; ++i) {
     const int last = std::min(st.nPts[static_cast<std::size_t>(i)], kLastPoint);
@@ -53,12 +52,9 @@ void UpdateDisplacedLines(FlowState& st) {
     double* const y1 = st.YAnim1.Row(i);
     double* const y2 = st.YAnim2.Row(i);
     for (int j = 1; j <= last; ++j) {
-      const double x = xs[j];
-      const double w = ys[j] + an.AmpLong * std::sin(twoPi * (x / lenLong - an.tAnim));
-      double sinRipple, cosRipple;
-      SinCos(twoPi * (x / an.LenShort - an.tAnim), &sinRipple, &cosRipple);
-      y1[j] = w + an.AmpShort1 * sinRipple;
-      y2[j] = w + an.AmpShort2 * cosRipple;
+      const DisplacedHeights h = DisplacedPoint(an, twoPi, xs[j], ys[j]);
+      y1[j] = h.y1;
+      y2[j] = h.y2;
     }
   }
 }

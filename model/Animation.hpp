@@ -2,6 +2,8 @@
 // that follow every streamline. Drawing them is the window's business.
 #pragma once
 
+#include <cmath>
+
 #include "Mdl_Common.hpp"
 
 namespace jouk {
@@ -29,10 +31,26 @@ int LastAnimatedStreamline(const FlowState& st);
 // where the C library can.
 void SinCos(double a, double* s, double* c);
 
-// Tick, update pass: for streamlines 1..kAnim and points 1..nPts, with x = XS(i, j),
-//   w      = YS(i, j) + AmpLong·sin(2π·(x/LenLong − tAnim))
-//   YAnim1 = w + AmpShort1·sin(2π·(x/LenShort − tAnim))
-//   YAnim2 = w + AmpShort2·cos(2π·(x/LenShort − tAnim))
+// The heights of the two displaced lines at one streamline point.
+struct DisplacedHeights {
+  double y1, y2;
+};
+
+// The displaced heights of the streamline point (x, y) at the time an.tAnim:
+//   w  = y + AmpLong·sin(2π·(x/LenLong − tAnim))
+//   y1 = w + AmpShort1·sin(2π·(x/LenShort − tAnim))
+//   y2 = w + AmpShort2·cos(2π·(x/LenShort − tAnim))
+// The update pass and the replay of the window's picture both evaluate this one expression, so
+// that they give the same bits.
+inline DisplacedHeights DisplacedPoint(const AnimState& an, double twoPi, double x, double y) {
+  const double w = y + an.AmpLong * std::sin(twoPi * (x / an.LenLong - an.tAnim));
+  double sinRipple, cosRipple;
+  SinCos(twoPi * (x / an.LenShort - an.tAnim), &sinRipple, &cosRipple);
+  return {w + an.AmpShort1 * sinRipple, w + an.AmpShort2 * cosRipple};
+}
+
+// Tick, update pass: (YAnim1, YAnim2)(i, j) = DisplacedPoint at (XS(i, j), YS(i, j)) for
+// streamlines 1..kAnim and points 1..nPts.
 void UpdateDisplacedLines(FlowState& st);
 
 }  // namespace jouk

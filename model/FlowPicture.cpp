@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Animation.hpp"
+#include "ContourCuts.hpp"
 
 namespace jouk {
 
@@ -46,7 +47,26 @@ void ReplayWindowPicture(Raster& raster, FlowState& st, int ticks) {
   raster.Cls();
   StartPicture(raster, st);
   ResetAnimationClock(st, kTickIntervalMs);
-  for (int tick = 0; tick < ticks; ++tick) DrawAnimationTick(raster, st);
+  if (ticks <= 0) return;
+  // The ticks paint, in order: frame 0 (the lines the store holds) in the background colour,
+  // frame 1 in grey, frame 1 again in the background colour (the very same pixels, so every grey
+  // pixel of it goes), ..., frame `ticks` in grey. A pixel therefore ends grey iff the last frame
+  // sets it, and otherwise keeps the start picture's colour unless an erase pass of frames
+  // 0..ticks−1 painted it in the background colour, which changes only the contour's red
+  // pixels. So frame 0 is erased in full, of frames 1..ticks−1 only the segments that can reach
+  // a red pixel, and the last frame is drawn as the last tick draws it.
+  DrawDisplacedLines(raster, st, kPlotBackground);
+  if (ticks > 1) {
+    DisplacedRunPainter nearContour(RunsThatCanReach(
+        st, raster.Map(), SpansOfColor(raster, kContourColor), raster.width(), raster.height()));
+    for (int tick = 1; tick < ticks; ++tick) {
+      AdvanceAnimationTime(st);  // the timer's additions, one per tick, for the same rounding
+      if (!nearContour.runs().empty()) nearContour.Draw(raster, st, kPlotBackground);
+    }
+  }
+  AdvanceAnimationTime(st);
+  UpdateDisplacedLines(st);
+  DrawDisplacedLines(raster, st, kStreamlineColor);
 }
 
 void AdvanceToFrame(FlowState& st, int ticks) {

@@ -36,7 +36,9 @@ void DrawAnimationTick(Raster& raster, FlowState& st);
 // plot cleared, the start picture drawn, the clock started as the timer starts it, and every
 // tick erasing the previous frame and drawing the next. The first tick's erase pass runs over
 // the displaced lines the store holds (all at height 0 in a fresh store), which cuts the contour
-// where they cross it, as in the window. st holds a recomputed flow.
+// where they cross it, as in the window. The pixels and the store come out exactly as if every
+// tick were drawn, but of the frames between the first and the last only the pieces that can
+// reach the contour are computed and drawn. st holds a recomputed flow.
 void ReplayWindowPicture(Raster& raster, FlowState& st, int ticks);
 
 // START and `ticks` ticks of the animation without drawing: the animation's constants and clock
