@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in build-bench/ (Release) and prints the median of repeated runs of each,
 # with the machine's core count: the recompute (model_bench) and the animation tick of the window
-# on the offscreen platform (ui_bench). Extra arguments go to Google Benchmark.
+# on the offscreen platform (ui_bench), at device pixel ratios 1 and 2. Extra arguments go to
+# Google Benchmark.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 jouk_install_packages "${JOUK_PACKAGES[@]}" "${JOUK_FULL_PACKAGES[@]}" libbenchmark-dev
 jouk_build build-bench -DCMAKE_BUILD_TYPE=Release -DJOUK_BUILD_BENCH=ON -DJOUK_BUILD_UI=ON >/dev/null
 echo "cores: $(nproc)"
-for b in model_bench ui_bench; do
-  QT_QPA_PLATFORM=offscreen "$JOUK_ROOT/build-bench/bench/$b" --benchmark_repetitions=9 \
-    --benchmark_report_aggregates_only=true --benchmark_display_aggregates_only=true "$@" 2>&1 |
+for run in "1 model_bench" "1 ui_bench" "2 ui_bench"; do
+  read -r ratio b <<<"$run"
+  QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$ratio" "$JOUK_ROOT/build-bench/bench/$b" \
+    --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
+    --benchmark_display_aggregates_only=true "$@" 2>&1 |
     grep -E 'Benchmark|----|_median|Run on|CPU Caches' || true
 done

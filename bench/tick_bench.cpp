@@ -1,6 +1,7 @@
 // Benchmarks of one animation tick of the main window (time step, erase, update of the two
-// rippled lines of every streamline, draw) into the plot view's 600 × 400 backing image, at the
-// start-up parameters and at the heaviest solution the program accepts. Runs without a display.
+// rippled lines of every streamline, draw) into the plot view's backing image (600 × 400 device
+// pixels, or 1200 × 800 at a device pixel ratio of 2), at the start-up parameters and at the
+// heaviest solution the program accepts. Runs without a display.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 
 #include "Form1.hpp"
 #include "ParameterSets.hpp"
+#include "PlotView.hpp"
 #include "UiTestSupport.hpp"
 
 namespace {
@@ -37,19 +39,20 @@ void Tick(benchmark::State& state, const jouk::ParameterTexts& texts) {
   state.counters["segments"] = segments;
 }
 
-BENCHMARK_CAPTURE(Tick, startup, jouk::testing::StartupTexts())
-    ->Name("tick/startup")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Tick, heavy, jouk::testing::HeavyTexts())
-    ->Name("tick/heavy")
-    ->Unit(benchmark::kMillisecond);
-
 }  // namespace
 
 int main(int argc, char** argv) {
   // No display: the window is built on the offscreen platform and never shown.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // At a device pixel ratio other than 1 (QT_SCALE_FACTOR) the names say so: "tick@2x/heavy".
+  const double ratio = PlotView().devicePixelRatioF();
+  const std::string prefix =
+      ratio == 1 ? std::string("tick/") : "tick@" + QString::number(ratio).toStdString() + "x/";
+  benchmark::RegisterBenchmark((prefix + "startup").c_str(), Tick, jouk::testing::StartupTexts())
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark((prefix + "heavy").c_str(), Tick, jouk::testing::HeavyTexts())
+      ->Unit(benchmark::kMillisecond);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -28,16 +28,17 @@ struct ReachBox {
   double u, vLo, vHi;
 };
 
-// Whether the segment between two points with these boxes can set a pixel of target.
-bool CanReach(const ReachBox& a, const ReachBox& b, const ColumnSpans& target) {
+// Whether the segment between two points with these boxes can set a pixel of target, drawn with
+// a pen `pen` pixels wide (whose squares reach pen − 1 pixels to the right and down).
+bool CanReach(const ReachBox& a, const ReachBox& b, const ColumnSpans& target, int pen) {
   if (!(Moderate(a.u) && Moderate(a.vLo) && Moderate(a.vHi) && Moderate(b.u) && Moderate(b.vLo) &&
         Moderate(b.vHi))) {
     return true;
   }
   const int c0 = static_cast<int>(std::floor(std::min(a.u, b.u))) - kReachMargin;
-  const int c1 = static_cast<int>(std::floor(std::max(a.u, b.u))) + kReachMargin;
+  const int c1 = static_cast<int>(std::floor(std::max(a.u, b.u))) + kReachMargin + pen - 1;
   const int r0 = static_cast<int>(std::floor(std::min(a.vLo, b.vLo))) - kReachMargin;
-  const int r1 = static_cast<int>(std::floor(std::max(a.vHi, b.vHi))) + kReachMargin;
+  const int r1 = static_cast<int>(std::floor(std::max(a.vHi, b.vHi))) + kReachMargin + pen - 1;
   return target.Meets(c0, c1, r0, r1);
 }
 
@@ -81,7 +82,8 @@ ColumnSpans SpansOfColor(const Raster& raster, Rgb color) {
 }
 
 std::vector<PointRun> RunsThatCanReach(const FlowState& st, const DeviceMap& map,
-                                       const ColumnSpans& target, int width, int height) {
+                                       const ColumnSpans& target, int width, int height,
+                                       int penWidth) {
   std::vector<PointRun> runs;
   if (target.empty() || width < 1 || height < 1) return runs;
   // |AmpLong·sin| ≤ |AmpLong| and |AmpShort·sin| ≤ max |AmpShort|, and a rounded sum grows with
@@ -105,8 +107,9 @@ std::vector<PointRun> RunsThatCanReach(const FlowState& st, const DeviceMap& map
     }
     int open = 0;  // first point of the run being collected, 0 for none
     for (int j = 1; j < count; ++j) {
-      const bool reach = CanReach(boxes[static_cast<std::size_t>(j)],
-                                  boxes[static_cast<std::size_t>(j) + 1], target);
+      const bool reach =
+          CanReach(boxes[static_cast<std::size_t>(j)], boxes[static_cast<std::size_t>(j) + 1],
+                   target, std::max(penWidth, 1));
       if (reach && open == 0) {
         open = j;
       } else if (!reach && open != 0) {

@@ -48,10 +48,12 @@ inline constexpr int kReachMargin = 2;
 // AmpLong·sin + AmpShort·sin (or cos), so it lies within y ± (|AmpLong| + max |AmpShort|), with
 // the roundings of the formula taken in the same direction. A segment is left out only when its
 // whole box of possible device positions, widened by kReachMargin pixels, meets no pixel of
-// `target`; a point whose position is not a finite number of moderate size keeps its segments.
-// st holds the animation's constants (PrepareAnimation).
+// `target` (and by the reach of a pen penWidth pixels wide); a point whose position is not a
+// finite number of moderate size keeps its segments. st holds the animation's constants
+// (PrepareAnimation).
 std::vector<PointRun> RunsThatCanReach(const FlowState& st, const DeviceMap& map,
-                                       const ColumnSpans& target, int width, int height);
+                                       const ColumnSpans& target, int width, int height,
+                                       int penWidth = 1);
 
 // Draws in color the two displaced lines of some runs of segments at the time st.anim.tAnim:
 // the pixels DrawDisplacedLines would set of those segments after UpdateDisplacedLines, without

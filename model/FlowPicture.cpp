@@ -57,8 +57,9 @@ void ReplayWindowPicture(Raster& raster, FlowState& st, int ticks) {
   // a red pixel, and the last frame is drawn as the last tick draws it.
   DrawDisplacedLines(raster, st, kPlotBackground);
   if (ticks > 1) {
-    DisplacedRunPainter nearContour(RunsThatCanReach(
-        st, raster.Map(), SpansOfColor(raster, kContourColor), raster.width(), raster.height()));
+    DisplacedRunPainter nearContour(
+        RunsThatCanReach(st, raster.Map(), SpansOfColor(raster, kContourColor), raster.width(),
+                         raster.height(), raster.PenWidth()));
     for (int tick = 1; tick < ticks; ++tick) {
       AdvanceAnimationTime(st);  // the timer's additions, one per tick, for the same rounding
       if (!nearContour.runs().empty()) nearContour.Draw(raster, st, kPlotBackground);

@@ -94,6 +94,21 @@ void Raster::Scale(double x1, double y1, double x2, double y2) {
   map_ = DeviceMap({x1, y1, x2, y2}, width_, height_);
 }
 
+void Raster::SetPenWidth(int width) {
+  pen_ = std::max(width, 1);
+}
+
+void Raster::Stamp(int c, int r, Rgb pixel) {
+  Rgb* const at = pixels_ + r * pitch_ + c;
+  if (pen_ == 2 && c + 1 < width_ && r + 1 < height_) {  // the common case, unrolled
+    at[0] = at[1] = at[pitch_] = at[pitch_ + 1] = pixel;
+    return;
+  }
+  const int columns = std::min(pen_, width_ - c);
+  const int rows = std::min(pen_, height_ - r);
+  for (int k = 0; k < rows; ++k) std::fill_n(at + k * pitch_, columns, pixel);
+}
+
 void Raster::Line(float x1, float y1, float x2, float y2, Rgb color) {
   if (width_ <= 0 || height_ <= 0) return;
   DrawSegment(map_.ToDevice(x1, y1), map_.ToDevice(x2, y2), color | 0xff000000u);
@@ -118,6 +133,7 @@ void Raster::Polyline(const double* x, const double* y, int count, Rgb color) {
   int column[kBlock + 1], row[kBlock + 1];  // −1 outside the window
   int index[kBlock + 1];                    // row · pitch + column, for the points inside
   int adjacent[kBlock];  // segment m joins pixels inside the window at most one step apart
+  int stamped = -1;      // index of the pixel whose pen square was set last (a wide pen only)
   for (int first = 0; first < count - 1; first += kBlock) {
     const int segments = std::min(kBlock, count - 1 - first);
     const double* const xb = x + first;
@@ -141,6 +157,10 @@ void Raster::Polyline(const double* x, const double* y, int count, Rgb color) {
                     (static_cast<unsigned>(column[m + 1] - column[m] + 1) <= 2u) &
                     (static_cast<unsigned>(row[m + 1] - row[m] + 1) <= 2u);
     }
+    if (pen_ > 1) {
+      DrawBlockWithPen(segments, u, v, column, row, index, adjacent, stamped, pixel);
+      continue;
+    }
     for (int m = 0; m < segments; ++m) {
       if (adjacent[m]) {
         // The same or neighbouring pixels (most segments of a dense streamline): the walk
@@ -152,6 +172,27 @@ void Raster::Polyline(const double* x, const double* y, int count, Rgb color) {
       } else {
         DrawSegment(DevicePoint{u[m], v[m]}, DevicePoint{u[m + 1], v[m + 1]}, pixel);
       }
+    }
+  }
+}
+
+void Raster::DrawBlockWithPen(int segments, const double* u, const double* v, const int* column,
+                              const int* row, const int* index, const int* adjacent, int& stamped,
+                              Rgb pixel) {
+  // As the loop for a one-pixel pen, but each pixel of a walk sets the pen's square. Two
+  // consecutive segments share a point, and the points of a dense streamline crowd into the same
+  // pixel: a square just set is not set again, which leaves the pixels as they would be.
+  for (int m = 0; m < segments; ++m) {
+    if (adjacent[m]) {
+      if (index[m] != stamped) Stamp(column[m], row[m], pixel);
+      if (index[m + 1] != index[m]) Stamp(column[m + 1], row[m + 1], pixel);
+      stamped = index[m + 1];
+    } else if ((column[m] | row[m] | column[m + 1] | row[m + 1]) >= 0) {
+      Walk(column[m], row[m], column[m + 1], row[m + 1], pixel);
+      stamped = index[m + 1];
+    } else {
+      DrawSegment(DevicePoint{u[m], v[m]}, DevicePoint{u[m + 1], v[m + 1]}, pixel);
+      stamped = -1;
     }
   }
 }
@@ -172,7 +213,11 @@ void Raster::Walk(int c, int r, int c2, int r2, Rgb pixel) {
   const int stepR = r < r2 ? 1 : -1;
   int err = dc + dr;
   for (;;) {
-    pixels_[r * pitch_ + c] = pixel;
+    if (pen_ == 1) {
+      pixels_[r * pitch_ + c] = pixel;
+    } else {
+      Stamp(c, r, pixel);
+    }
     if (c == c2 && r == r2) break;
     const int e2 = 2 * err;
     if (e2 >= dr) {

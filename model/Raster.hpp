@@ -15,7 +15,13 @@
 // integer Bresenham walk from the first end to the second, both ends included. Each pixel simply
 // takes the pen's colour, so drawing a segment again in the background colour removes it. A
 // segment whose device coordinates are not finite numbers (a window of zero width or height, or
-// NaN and infinite input) draws nothing. These rules are written out here rather than left to a
+// NaN and infinite input) draws nothing.
+//
+// Pen width. A picture drawn for a screen of high pixel density has more pixels in the same world
+// window; there the pen can be w pixels wide: every pixel of the walk then sets the w × w square
+// of pixels of which it is the one nearest the upper-left corner, clipped to the picture. The
+// rules above hold unchanged (the same segment sets the same squares), so erasing by overdrawing
+// stays exact. These rules are written out here rather than left to a
 // graphics library because the erasing by overdrawing depends on every pixel being set exactly
 // the same way twice, and the pictures are compared pixel for pixel.
 #pragma once
@@ -103,6 +109,10 @@ class Raster {
   void Scale(double x1, double y1, double x2, double y2);
   const DeviceMap& Map() const { return map_; }
 
+  // The pen's width in pixels (at least 1; 1 unless set).
+  void SetPenWidth(int width);
+  int PenWidth() const { return pen_; }
+
   // Draws the segment from (x1, y1) to (x2, y2), world coordinates, one pixel wide, in color.
   void Line(float x1, float y1, float x2, float y2, Rgb color);
 
@@ -116,6 +126,13 @@ class Raster {
   // Sets the pixels of the Bresenham walk from pixel (c, r) to pixel (c2, r2), both included;
   // both must lie in the picture.
   void Walk(int c, int r, int c2, int r2, Rgb pixel);
+  // Sets the pen's square at pixel (c, r), which lies in the picture.
+  void Stamp(int c, int r, Rgb pixel);
+  // Polyline's drawing of one block of segments, already taken to the device, with a pen wider
+  // than one pixel; `stamped` carries the last pixel stamped from block to block.
+  void DrawBlockWithPen(int segments, const double* u, const double* v, const int* column,
+                        const int* row, const int* index, const int* adjacent, int& stamped,
+                        Rgb pixel);
 
   Rgb* pixels_;
   int width_;
@@ -123,6 +140,7 @@ class Raster {
   std::ptrdiff_t pitch_;
   Rgb back_;
   DeviceMap map_;
+  int pen_ = 1;
 };
 
 // A picture that owns its pixels (at least one pixel each way).

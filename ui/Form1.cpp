@@ -119,6 +119,13 @@ void Form1::BuildControls() {
   Picture3 = Place(new PlotView(client), "Picture3", TwipRect(3120, 240, 9000, 6000),
                    QStringLiteral("Streamline plot"));
   Picture3->setFocusPolicy(Qt::StrongFocus);
+  // A new backing image (another screen's pixel density) starts empty: the start picture is
+  // drawn again; the animation's next frames follow as ever.
+  connect(Picture3, &PlotView::pictureRenewed, this, [this] {
+    if (st_.nPts.empty()) return;
+    jouk::DrawStartPicture(Picture3->Canvas(), st_);
+    Picture3->update();
+  });
   tabOrder.insert(tabOrder.end(), {{25, Picture3}, {26, Command_START}, {27, Command_STOP}});
 
   // Idle until the first start: interval zero, not running.

@@ -3,30 +3,43 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
-namespace {
-
-QImage BackingImage(QSize size) {
-  return QImage(std::max(size.width(), 1), std::max(size.height(), 1), QImage::Format_RGB32);
+PlotView::PlotView(QWidget* parent) : PlotView(QSize(kImageWidth, kImageHeight), parent) {
+  followsScreen_ = true;
+  const double ratio = devicePixelRatioF();
+  if (ratio != 1) {
+    MakeBacking(QSize(static_cast<int>(std::lround(kImageWidth * ratio)),
+                      static_cast<int>(std::lround(kImageHeight * ratio))),
+                ratio);
+  }
 }
-
-}  // namespace
-
-PlotView::PlotView(QWidget* parent) : PlotView(QSize(kImageWidth, kImageHeight), parent) {}
 
 PlotView::PlotView(QSize imageSize, QWidget* parent)
     : QWidget(parent),
-      image_(BackingImage(imageSize)),
-      raster_(reinterpret_cast<jouk::Rgb*>(image_.bits()), image_.width(), image_.height(),
-              image_.bytesPerLine() / static_cast<qsizetype>(sizeof(jouk::Rgb)),
-              // Until the first start the picture shows the toolkit's own background.
-              palette().color(backgroundRole()).rgb()) {
+      logical_(std::max(imageSize.width(), 1), std::max(imageSize.height(), 1)),
+      // Until the first start the picture shows the toolkit's own background.
+      raster_(nullptr, 0, 0, 0, palette().color(backgroundRole()).rgb()) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  MakeBacking(logical_, 1.0);
+}
+
+void PlotView::MakeBacking(QSize pixels, double ratio) {
+  image_ = QImage(pixels, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
+  raster_ = jouk::Raster(
+      reinterpret_cast<jouk::Rgb*>(image_.bits()), image_.width(), image_.height(),
+      image_.bytesPerLine() / static_cast<qsizetype>(sizeof(jouk::Rgb)), raster_.BackColor());
+  raster_.SetPenWidth(PenWidthFor(ratio));
   raster_.Cls();
 }
 
+int PlotView::PenWidthFor(double ratio) {
+  return std::max(1, static_cast<int>(std::lround(ratio)));
+}
+
 QSize PlotView::sizeHint() const {
-  return image_.size();
+  return logical_;
 }
 
 jouk::Raster& PlotView::Canvas() {
@@ -63,11 +76,18 @@ void PlotView::Polyline(const double* x, const double* y, int count, QRgb color)
 }
 
 void PlotView::paintEvent(QPaintEvent* event) {
+  const double ratio = devicePixelRatioF();
+  if (followsScreen_ && ratio != image_.devicePixelRatio()) {
+    MakeBacking(QSize(static_cast<int>(std::lround(kImageWidth * ratio)),
+                      static_cast<int>(std::lround(kImageHeight * ratio))),
+                ratio);
+    emit pictureRenewed();
+  }
   QPainter painter(this);
-  const QRect area = event->rect();
-  painter.drawImage(area.topLeft(), image_, area);
+  painter.setClipRegion(event->region());
+  painter.drawImage(QPoint(0, 0), image_);
   // Beyond the picture (should the widget be larger) show the background colour.
-  const QRegion outside = QRegion(area).subtracted(QRect(QPoint(0, 0), image_.size()));
+  const QRegion outside = event->region().subtracted(QRect(QPoint(0, 0), logical_));
   for (const QRect& part : outside) painter.fillRect(part, QColor(raster_.BackColor()));
   if (hasFocus()) {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
