@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "GoldenSection.hpp"
 #include "SurfaceFlow.hpp"
 
 namespace jouk {
@@ -35,29 +36,8 @@ double LeadingEdgeAngle(const SurfaceFlow& flow) {
       best = k;
     }
   }
-  double lo = (best - 1) * h;
-  double hi = (best + 1) * h;
-  const double g = (std::sqrt(5.0) - 1) / 2;
-  double x1 = hi - g * (hi - lo);
-  double x2 = lo + g * (hi - lo);
-  double d1 = DistanceFromTrailingEdge(flow, x1);
-  double d2 = DistanceFromTrailingEdge(flow, x2);
-  for (int n = 0; n < 200 && hi - lo > 1e-13; ++n) {
-    if (d1 < d2) {
-      lo = x1;
-      x1 = x2;
-      d1 = d2;
-      x2 = lo + g * (hi - lo);
-      d2 = DistanceFromTrailingEdge(flow, x2);
-    } else {
-      hi = x2;
-      x2 = x1;
-      d2 = d1;
-      x1 = hi - g * (hi - lo);
-      d1 = DistanceFromTrailingEdge(flow, x1);
-    }
-  }
-  return d1 < d2 ? x2 : x1;
+  const auto distance = [&flow](double x) { return DistanceFromTrailingEdge(flow, x); };
+  return GoldenMax(distance, (best - 1) * h, (best + 1) * h, 1e-13, 200).x;
 }
 
 // Circle angles (from the trailing edge) of the rear and the front stagnation point:

@@ -5,38 +5,13 @@
 #include <limits>
 #include <numbers>
 
+#include "GoldenSection.hpp"
+
 namespace jouk {
 
 namespace {
 
 constexpr int kExponent = 2;  // the Joukowsky map
-
-// Largest value of f on [lo, hi] by golden-section search, for f unimodal there.
-template <class F>
-double GoldenMax(F f, double lo, double hi) {
-  const double g = (std::sqrt(5.0) - 1) / 2;
-  double x1 = hi - g * (hi - lo);
-  double x2 = lo + g * (hi - lo);
-  double f1 = f(x1);
-  double f2 = f(x2);
-  // Near the maximum the value changes by about (bracket)²: 1e-11 rad is far below rounding.
-  for (int n = 0; n < 100 && hi - lo > 1e-11; ++n) {
-    if (f1 < f2) {
-      lo = x1;
-      x1 = x2;
-      f1 = f2;
-      x2 = lo + g * (hi - lo);
-      f2 = f(x2);
-    } else {
-      hi = x2;
-      x2 = x1;
-      f2 = f1;
-      x1 = hi - g * (hi - lo);
-      f1 = f(x1);
-    }
-  }
-  return std::max(f1, f2);
-}
 
 }  // namespace
 
@@ -101,8 +76,12 @@ SectionMeasure MeasureSection(double Eps, double Mu, int samples) {
       bestC = i;
     }
   }
-  maxT = std::max(maxT, GoldenMax(along(thickness), (bestT - 1) * step, (bestT + 1) * step));
-  maxC = std::max(maxC, GoldenMax(along(camber), (bestC - 1) * step, (bestC + 1) * step));
+  // Near the maximum the value changes by about (bracket)²: 1e-11 rad is far below rounding.
+  const auto peak = [](auto f, double lo, double hi) {
+    return GoldenMax(f, lo, hi, 1e-11, 100).value;
+  };
+  maxT = std::max(maxT, peak(along(thickness), (bestT - 1) * step, (bestT + 1) * step));
+  maxC = std::max(maxC, peak(along(camber), (bestC - 1) * step, (bestC + 1) * step));
   return {chord, maxT / chord, maxC / (chord * chord)};
 }
 
