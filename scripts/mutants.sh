@@ -50,9 +50,9 @@ model/Recompute.cpp | v[kKMax] <= kLastStreamline | v[kKMax] < kLastStreamline |
 model/Recompute.cpp | if (!finite && n == computed) n = j - 1; | if (!finite && n == computed) n = j; | the first undefined point kept
 model/Animation.cpp | an.AmpShort2 = 0.003; | an.AmpShort2 = 0.002; | a changed ripple amplitude
 model/Animation.cpp | st.anim.dtAnim = intervalMs / 100.0; | st.anim.dtAnim = intervalMs / 1000.0; | the time step from the wrong unit
-model/Animation.cpp | y2[j] = w + an.AmpShort2 * cosRipple; | y2[j] = w + an.AmpShort2 * sinRipple; | both lines ripple alike
-model/NumberText.cpp | const bool negative = p < text.size() && text[p] == '-'; | const bool negative = p < text.size() && text[p] == '+'; | the sign read the wrong way
-model/NumberText.cpp | if (!expPart.empty()) form.append("e").append(expPart); | if (!expPart.empty()) form.append("e"); | the exponent's digits lost
+model/Animation.hpp | return {w + an.AmpShort1 * sinRipple, w + an.AmpShort2 * cosRipple}; | return {w + an.AmpShort1 * sinRipple, w + an.AmpShort2 * sinRipple}; | both lines ripple alike
+model/NumberText.cpp | n.negative = p < text.size() && text[p] == '-'; | n.negative = p < text.size() && text[p] == '+'; | the sign read the wrong way
+model/NumberText.cpp | if (!n.expPart.empty()) form.append("e").append(n.expPart); | if (!n.expPart.empty()) form.append("e"); | the exponent's digits lost
 model/Aerodynamics.cpp | r.liftCoefficient = 2 * flow.Gamma / (flow.U * r.chord); | r.liftCoefficient = flow.Gamma / (flow.U * r.chord); | Kutta–Joukowski without its factor 2
 model/Aerodynamics.cpp | const double thetaFront = kPi - thetaRear; | const double thetaFront = kPi + thetaRear; | the front stagnation point mirrored the wrong way
 model/Aerodynamics.cpp | const double sin2 = 2 * flow.cosAlfa * flow.sinAlfa; | const double sin2 = flow.cosAlfa * flow.sinAlfa; | the free stream's direction from a half angle formula
@@ -109,9 +109,9 @@ while IFS= read -r line; do
   fi
   if ! cmake --build "$build" --target model_tests >/dev/null 2>&1; then
     result="caught (does not build)"
-  # A crash counts as caught; the subshell keeps the shell's own crash report off the output.
-  elif (timeout 300 "$build/tests/model/model_tests" --gtest_brief=1 >"$work/run.log" 2>&1) \
-    2>/dev/null; then
+  # A crash counts as caught; the inner shell keeps its report of the crash off the output.
+  elif bash -c 'timeout 300 "$0" --gtest_brief=1 >"$1" 2>&1; exit $?' \
+    "$build/tests/model/model_tests" "$work/run.log" 2>/dev/null; then
     result="NOT CAUGHT"
   else
     result="caught"
