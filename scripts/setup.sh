@@ -14,10 +14,11 @@ JOUK_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgif-dev libgl-de
 JOUK_FULL_PACKAGES=(libgtest-dev libgmock-dev help2man)
 # What the sanitizer and fuzzing stages of test.sh need besides, the checkers of the installed
 # desktop entry and AppStream metainfo, groff to render the manual pages in their test, prlimit
-# (util-linux) for the file-size limit test of the exporter, and Qt's own translations, which
-# the window loads when they are there and its translation test checks.
+# (util-linux) for the file-size limit test of the exporter, Qt's own translations, which the
+# window loads when they are there and its translation test checks, and the sources of the C
+# library's locales, from which that test makes de_DE.UTF-8 and the others for itself.
 JOUK_CHECK_PACKAGES=(clang libclang-rt-14-dev llvm desktop-file-utils appstream groff-base
-  util-linux qt6-translations-l10n)
+  util-linux qt6-translations-l10n locales)
 
 jouk_install_packages() {
   local missing=()

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <clocale>
 #include <memory>
 
 namespace {
@@ -54,6 +55,11 @@ QString InstallTranslations(const QLocale& locale) {
     Install(std::move(qt), kQtName);
   }
   return language;
+}
+
+QString SetUpLanguage() {
+  std::setlocale(LC_NUMERIC, "C");
+  return InstallTranslations();
 }
 
 QString InstalledLanguage() {

@@ -16,6 +16,12 @@ inline constexpr char kTranslationsFolder[] = ":/i18n";
 // QCoreApplication; without one nothing is installed.
 QString InstallTranslations(const QLocale& locale = QLocale());
 
+// What the program does once its QApplication exists: puts the C library's number format back
+// to "C" (QApplication took it from the environment, where German or Turkish write 0,5, and the
+// files the window saves print their numbers with the C library), then installs the translations
+// for the system's locale. Returns the language loaded, as InstallTranslations does.
+QString SetUpLanguage();
+
 // The language InstallTranslations last loaded, or an empty text for English.
 QString InstalledLanguage();
 

@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
   }
   QApplication app(argc, argv);
   // The window's language follows the system's locale; English when there is no translation.
-  InstallTranslations();
+  SetUpLanguage();
   QApplication::setApplicationVersion(QString::fromLatin1(jouk::kVersion));
   QApplication::setWindowIcon(AppIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("joukowsky-streamlines"));

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
+#include <clocale>
+#include <cstdio>
 
 #include "Aerodynamics.hpp"
 #include "Form1.hpp"
@@ -89,14 +91,22 @@ class TranslationTest : public QObject {
 
  private slots:
   // Run first, before any test sets a default locale: the ctest entries with LANG=de_DE.UTF-8,
-  // tr_TR.UTF-8 and fr_FR.UTF-8 say which language main()'s call must then load.
+  // tr_TR.UTF-8 and fr_FR.UTF-8 say which language main()'s call must then load. They make the
+  // C library's locale of that name too (LOCPATH), as a desktop has it.
   void systemLocaleChoosesTheLanguage() {
     if (!qEnvironmentVariableIsSet("JOUK_EXPECTED_LANGUAGE")) {
       QSKIP("needs the LANG and JOUK_EXPECTED_LANGUAGE of its ctest entries");
     }
+    // QApplication took the C library's locale from LANG: German, Turkish and French write a
+    // decimal comma.
+    QCOMPARE(QByteArray(std::localeconv()->decimal_point), QByteArray(","));
     const QString expected = qEnvironmentVariable("JOUK_EXPECTED_LANGUAGE");
-    QCOMPARE(InstallTranslations(), expected);
+    QCOMPARE(SetUpLanguage(), expected);
     QCOMPARE(InstalledLanguage(), expected);
+    // The numbers of the saved files keep their point.
+    char number[32];
+    std::snprintf(number, sizeof number, "%.17g", 0.5);
+    QCOMPARE(QByteArray(number), QByteArray("0.5"));
     const QString caption = Form1().windowTitle();
     QCOMPARE(caption == QStringLiteral("Streamlines around Joukowsky airfoil"), expected.isEmpty());
   }
