@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QtTest>
 #include <clocale>
@@ -244,6 +245,9 @@ class TranslationTest : public QObject {
 
     Form_Lift liftWindow;
     QCOMPARE(Child<QLabel>(liftWindow, "Label_Note")->text(), lift[0]);
+    // The hint names the button as the main window shows it.
+    QVERIFY(lift[0].contains(
+        QRegularExpression(QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(main[2])))));
     jouk::LiftAndPressure failed;
     jouk::FlowState empty;
     failed = jouk::ComputeLiftAndPressure(empty);  // the model's own error text
