@@ -1,5 +1,5 @@
-// Captions are laid out for the fonts of the original platform; the toolkit's fallback faces can
-// be wider, so a caption may not fit the label it was laid out for.
+// Captions are laid out in twips for narrow fonts; the toolkit's fallback faces can be wider, and
+// a translation longer, so a caption may not fit the label it was laid out for.
 #pragma once
 
 class QLabel;
