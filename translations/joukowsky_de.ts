@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>With Kutta condition %1 the speed at the trailing edge is unbounded; the curves leave that point out.</source>
-        <translation>Mit Kutta-Bedingung %1 ist die Geschwindigkeit an der Hinterkante unbeschränkt; die Kurven lassen diesen Punkt aus.</translation>
+        <translation>Mit Kutta-Faktor %1 ist die Geschwindigkeit an der Hinterkante unbeschränkt; die Kurven lassen diesen Punkt aus.</translation>
     </message>
     <message>
         <source>The speed at the sharp leading edge is unbounded; the curves leave that point out.</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Kutta condition</source>
-        <translation>Kutta-Bedingung</translation>
+        <translation>Kutta-Faktor</translation>
     </message>
     <message>
         <source>Scale =</source>
@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>Kutta condition</source>
-        <translation>Kutta-Bedingung</translation>
+        <translation>Kutta-Faktor</translation>
     </message>
     <message>
         <source>Scale</source>

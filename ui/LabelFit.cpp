@@ -10,7 +10,7 @@ namespace {
 
 // The widest piece of the text that a line cannot break inside, as the font sets it: the text
 // between two break opportunities of the Unicode line-breaking rules (after a blank, after a
-// hyphen as in "Kutta-Bedingung"), without the blanks at its end.
+// hyphen as in "Kutta-Faktor"), without the blanks at its end.
 int WidestUnbreakable(const QString& text, const QFont& font) {
   const QFontMetrics metrics(font);
   QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
