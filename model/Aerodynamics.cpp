@@ -6,6 +6,7 @@
 
 #include "GoldenSection.hpp"
 #include "SurfaceFlow.hpp"
+#include "Translatable.hpp"
 
 namespace jouk {
 
@@ -203,6 +204,8 @@ Force PressureForce(const SurfaceFlow& flow, double leadingEdge, double& error) 
 
 LiftAndPressure ComputeLiftAndPressure(const FlowState& st, int points) {
   LiftAndPressure r;
+  // The errors below are marked for translation as MakeSurfaceFlow's are; this first one, with
+  // its numbers, only the command line can cause, and it stays English.
   if (points < kMinSurfacePoints || points > kMaxSurfacePoints) {
     r.error = "The number of surface points must lie between " + std::to_string(kMinSurfacePoints) +
               " and " + std::to_string(kMaxSurfacePoints) + ".";
@@ -228,7 +231,7 @@ LiftAndPressure ComputeLiftAndPressure(const FlowState& st, int points) {
   r.leadingEdgeY = le.y;
   r.chord = std::hypot(le.x - te.x, le.y - te.y);
   if (!(r.chord > 0) || !std::isfinite(r.chord)) {
-    r.error = "The section has no chord.";
+    r.error = QT_TRANSLATE_NOOP("LiftError", "The section has no chord.");
     return r;
   }
   r.kuttaFactor = flow.iKutta;
@@ -271,7 +274,7 @@ LiftAndPressure ComputeLiftAndPressure(const FlowState& st, int points) {
   r.dragFromPressure = force.drag / r.chord;
   r.pressureIntegralError /= r.chord;
   if (!std::isfinite(r.liftFromPressure) || !std::isfinite(r.dragFromPressure)) {
-    r.error = "The surface pressure could not be integrated.";
+    r.error = QT_TRANSLATE_NOOP("LiftError", "The surface pressure could not be integrated.");
     return r;
   }
   r.ok = true;

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "Translatable.hpp"
+
 namespace jouk {
 
 // The eight parameter texts as the window's text boxes hold them. A default-constructed set holds
@@ -53,15 +55,17 @@ struct ScrollBarSpec {
 struct ParameterSpec {
   std::string ParameterTexts::*text;  // the field that holds its text
   const char* startText;              // the text the window starts with
-  const char* label;                  // caption of its label in the window ("δ =")
-  const char* name;                   // how messages name it ("δ")
-  const char* description;            // what it is, for accessibility and help
-  const char* option;                 // the exporter's option ("--delta")
-  const char* optionHelp;             // the exporter's help on the values it takes
-  int frame;                          // 1: section and flow, 2: streamlines and view
-  ControlSpec labelControl;           // its label ("Label1"), which the tab order skips
-  ControlSpec textBox;                // its text box ("Text_DELTA")
-  ScrollBarSpec bar;                  // its scroll bar ("HScroll_Delta"); name empty for none
+  // The three texts the window shows, in English; the window translates each in the context
+  // its mark in the table names ("ParameterLabel", "ParameterName", "ParameterDescription").
+  const char* label;         // caption of its label in the window ("δ =")
+  const char* name;          // how messages name it ("δ")
+  const char* description;   // what it is, for accessibility and help
+  const char* option;        // the exporter's option ("--delta")
+  const char* optionHelp;    // the exporter's help on the values it takes
+  int frame;                 // 1: section and flow, 2: streamlines and view
+  ControlSpec labelControl;  // its label ("Label1"), which the tab order skips
+  ControlSpec textBox;       // its text box ("Text_DELTA")
+  ScrollBarSpec bar;         // its scroll bar ("HScroll_Delta"); name empty for none
 };
 
 inline constexpr std::size_t kParameterCount = 8;
@@ -72,9 +76,9 @@ inline constexpr std::size_t kParameterCount = 8;
 inline constexpr std::array<ParameterSpec, kParameterCount> kParameters = {{
     {&ParameterTexts::Delta,
      "0.12",
-     "δ =",
-     "δ",
-     "Relative thickness",
+     QT_TRANSLATE_NOOP("ParameterLabel", "δ ="),
+     QT_TRANSLATE_NOOP("ParameterName", "δ"),
+     QT_TRANSLATE_NOOP("ParameterDescription", "Relative thickness"),
      "--delta",
      "relative thickness, a multiple of 0.01 from 0 to 0.3",
      1,
@@ -83,9 +87,9 @@ inline constexpr std::array<ParameterSpec, kParameterCount> kParameters = {{
      {{"HScroll_Delta", {1440, 360, 1215, 255}, 20}, 1, 30, 12, 1, 1, 100.0}},
     {&ParameterTexts::Gama,
      "0.02",
-     "γ =",
-     "γ",
-     "Relative camber",
+     QT_TRANSLATE_NOOP("ParameterLabel", "γ ="),
+     QT_TRANSLATE_NOOP("ParameterName", "γ"),
+     QT_TRANSLATE_NOOP("ParameterDescription", "Relative camber"),
      "--gamma",
      "relative camber, a multiple of 0.01 from 0 to 0.15",
      1,
@@ -94,9 +98,9 @@ inline constexpr std::array<ParameterSpec, kParameterCount> kParameters = {{
      {{"HScroll_Gama", {1440, 720, 1215, 255}, 21}, 0, 14, 2, 1, 1, 100.0}},
     {&ParameterTexts::Alfa,
      "5",
-     "α =",
-     "α",
-     "Angle of attack (degrees)",
+     QT_TRANSLATE_NOOP("ParameterLabel", "α ="),
+     QT_TRANSLATE_NOOP("ParameterName", "α"),
+     QT_TRANSLATE_NOOP("ParameterDescription", "Angle of attack (degrees)"),
      "--alpha",
      "angle of attack in degrees",
      1,
@@ -106,9 +110,9 @@ inline constexpr std::array<ParameterSpec, kParameterCount> kParameters = {{
     // The caption is wider than its label: it wraps, "Kutta" above "condition".
     {&ParameterTexts::iKutta,
      "1",
-     "Kutta condition",
-     "Kutta condition",
-     "Kutta condition factor",
+     QT_TRANSLATE_NOOP("ParameterLabel", "Kutta condition"),
+     QT_TRANSLATE_NOOP("ParameterName", "Kutta condition"),
+     QT_TRANSLATE_NOOP("ParameterDescription", "Kutta condition factor"),
      "--kutta",
      "circulation factor: 1 Kutta condition, 0 none",
      1,
@@ -117,9 +121,9 @@ inline constexpr std::array<ParameterSpec, kParameterCount> kParameters = {{
      {{"HScroll_iKutta", {1440, 1440, 1215, 255}, 19}, 0, 10, 10, 1, 1, 10.0}},
     {&ParameterTexts::Olcek,
      "1",
-     "Scale =",
-     "Scale",
-     "Plot scale (half the plot width)",
+     QT_TRANSLATE_NOOP("ParameterLabel", "Scale ="),
+     QT_TRANSLATE_NOOP("ParameterName", "Scale"),
+     QT_TRANSLATE_NOOP("ParameterDescription", "Plot scale (half the plot width)"),
      "--scale",
      "half the width of the picture in chord units",
      2,
@@ -128,9 +132,9 @@ inline constexpr std::array<ParameterSpec, kParameterCount> kParameters = {{
      {{"HScroll_Olcek", {1320, 1080, 1455, 255}, 24}, 5, 30, 10, 1, 5, 10.0}},
     {&ParameterTexts::dPsi,
      "0.07",
-     "Δψ =",
-     "Δψ",
-     "Stream-function step between streamlines",
+     QT_TRANSLATE_NOOP("ParameterLabel", "Δψ ="),
+     QT_TRANSLATE_NOOP("ParameterName", "Δψ"),
+     QT_TRANSLATE_NOOP("ParameterDescription", "Stream-function step between streamlines"),
      "--dpsi",
      "stream-function step between streamlines, > 0",
      2,
@@ -139,9 +143,9 @@ inline constexpr std::array<ParameterSpec, kParameterCount> kParameters = {{
      {{"HScroll_dPsi", {1320, 360, 1455, 255}, 23}, 1, 10, 7, 1, 1, 100.0}},
     {&ParameterTexts::kMax,
      "10",
-     "nSL =",
-     "nSL",
-     "Number of streamlines",
+     QT_TRANSLATE_NOOP("ParameterLabel", "nSL ="),
+     QT_TRANSLATE_NOOP("ParameterName", "nSL"),
+     QT_TRANSLATE_NOOP("ParameterDescription", "Number of streamlines"),
      "--nsl",
      "index of the last streamline, 2 to 20",
      2,
@@ -150,9 +154,9 @@ inline constexpr std::array<ParameterSpec, kParameterCount> kParameters = {{
      {{"HScroll_kMax", {1320, 720, 1455, 255}, 22}, 2, 10, 10, 2, 2, 1.0}},
     {&ParameterTexts::dR,
      "0.01",
-     "dR =",
-     "dR",
-     "Radial marching step",
+     QT_TRANSLATE_NOOP("ParameterLabel", "dR ="),
+     QT_TRANSLATE_NOOP("ParameterName", "dR"),
+     QT_TRANSLATE_NOOP("ParameterDescription", "Radial marching step"),
      "--dr",
      "radial marching step of the solver, > 0",
      2,

@@ -7,6 +7,7 @@
 #include "Mdl_ZORAP.hpp"
 #include "NumberText.hpp"
 #include "SectionLookup.hpp"
+#include "Translatable.hpp"
 
 namespace jouk {
 
@@ -15,21 +16,42 @@ namespace {
 // The values of the eight texts, in the order of the parameter table.
 using Values = std::array<double, kParameterCount>;
 
-// The first rule the parameters break, as a message for the user; empty when they can be solved.
-// Eps and Mu are those the lookup will leave in the store.
-std::string Rejection(const Values& v, double Eps, double Mu, const FlowState& st) {
-  for (std::size_t k = 0; k < kParameterCount; ++k) {
-    if (!std::isfinite(v[k])) return std::string(kParameters[k].name) + " is too large.";
+// A rejection with the template's "%1" (when there is one) replaced by the parameter's English
+// name.
+RecomputeStatus Rejected(const char* messageTemplate, const ParameterSpec* parameter = nullptr) {
+  std::string message = messageTemplate;
+  if (parameter != nullptr) {
+    const std::size_t at = message.find("%1");
+    if (at != std::string::npos) message.replace(at, 2, parameter->name);
   }
-  if (!(v[kOlcek] > 0)) return "Scale must be a positive number.";
-  if (!(v[kDPsi] > 0)) return "Δψ must be a positive number.";
-  if (!(v[kKMax] >= 2 && v[kKMax] <= kLastStreamline)) return "nSL must be a number from 2 to 20.";
-  if (!(v[kDR] > 0)) return "dR must be a positive number.";
+  return {false, std::move(message), messageTemplate,
+          parameter != nullptr ? parameter->name : nullptr};
+}
+
+// The first rule the parameters break, as a rejection; ok when they can be solved. Eps and Mu are
+// those the lookup will leave in the store.
+RecomputeStatus Rejection(const Values& v, double Eps, double Mu, const FlowState& st) {
+  for (std::size_t k = 0; k < kParameterCount; ++k) {
+    if (!std::isfinite(v[k])) {
+      return Rejected(QT_TRANSLATE_NOOP("Recompute", "%1 is too large."), &kParameters[k]);
+    }
+  }
+  const char* const positive = QT_TRANSLATE_NOOP("Recompute", "%1 must be a positive number.");
+  if (!(v[kOlcek] > 0)) return Rejected(positive, &kParameters[kOlcek]);
+  if (!(v[kDPsi] > 0)) return Rejected(positive, &kParameters[kDPsi]);
+  static_assert(kLastStreamline == 20, "the message below names the last streamline");
+  if (!(v[kKMax] >= 2 && v[kKMax] <= kLastStreamline)) {
+    return Rejected(QT_TRANSLATE_NOOP("Recompute", "%1 must be a number from 2 to 20."),
+                    &kParameters[kKMax]);
+  }
+  if (!(v[kDR] > 0)) return Rejected(positive, &kParameters[kDR]);
   const FlowSetup f = SetUpFlow(v[kAlfa], Eps, Mu, v[kKutta], kMapExponent, st.Pi, st.DegToRad);
   const double sinS = StagnationSine(f, st.Pi);
   if (!(1 - sinS * sinS >= 0)) {
-    return "The Kutta factor is too large for this angle of attack: the rear stagnation point "
-           "would leave the section.";
+    return Rejected(
+        QT_TRANSLATE_NOOP("Recompute",
+                          "The Kutta factor is too large for this angle of attack: the rear "
+                          "stagnation point would leave the section."));
   }
   return {};
 }
@@ -63,8 +85,7 @@ RecomputeStatus Recompute(FlowState& st, const ParameterTexts& texts) noexcept {
     const int row = FindSectionRow(st, v[kDelta], v[kGama]);
     const double Eps = row != 0 ? st.TabEps[static_cast<std::size_t>(row)] : st.Eps;
     const double Mu = row != 0 ? st.TabMu[static_cast<std::size_t>(row)] : st.Mu;
-    std::string message = Rejection(v, Eps, Mu, st);
-    if (!message.empty()) return {false, std::move(message)};
+    if (RecomputeStatus rejection = Rejection(v, Eps, Mu, st); !rejection.ok) return rejection;
     // Everything the solve allocates is reserved up front, so nothing below can fail halfway.
     st.nPts.reserve(kLastStreamline + 1);
 
@@ -82,9 +103,10 @@ RecomputeStatus Recompute(FlowState& st, const ParameterTexts& texts) noexcept {
     DropNonFinitePoints(st);
     return {};
   } catch (const std::bad_alloc&) {
-    return {false, "Not enough memory to compute the streamlines."};
+    return Rejected(
+        QT_TRANSLATE_NOOP("Recompute", "Not enough memory to compute the streamlines."));
   } catch (...) {
-    return {false, "The streamlines could not be computed."};
+    return Rejected(QT_TRANSLATE_NOOP("Recompute", "The streamlines could not be computed."));
   }
 }
 

@@ -12,6 +12,11 @@ namespace jouk {
 struct RecomputeStatus {
   bool ok = true;
   std::string message;  // for a rejection: names the parameter by its label and the rule
+  // The same reason for a translation: the English template (context "Recompute"), where "%1"
+  // stands for the parameter's name (context "ParameterName") when parameterName is set. The
+  // message above is the template with the English name put in.
+  const char* messageTemplate = nullptr;
+  const char* parameterName = nullptr;
 };
 
 // Reads the texts, looks up the section, solves the circle-plane flow, maps it to the airfoil

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Mdl_ZORAP.hpp"
+#include "Translatable.hpp"
 
 namespace jouk {
 
@@ -43,27 +44,32 @@ bool EdgeRatio(const SurfaceFlow& flow, double s, double c, double rest, double&
 
 }  // namespace
 
+// Each error is an English text marked for translation (context "LiftError"): the lift window
+// looks the text up as it stands.
 bool MakeSurfaceFlow(const FlowState& st, SurfaceFlow& out, std::string& error) {
   if (st.nPts.empty() || st.nPts[0] < 2) {
-    error = "No flow has been computed yet.";
+    error = QT_TRANSLATE_NOOP("LiftError", "No flow has been computed yet.");
     return false;
   }
   if (st.nExp != 2) {
-    error = "The surface quantities need the Joukowsky map (exponent 2).";
+    error = QT_TRANSLATE_NOOP("LiftError",
+                              "The surface quantities need the Joukowsky map (exponent 2).");
     return false;
   }
   if (!AllFinite({st.Pi, st.DegToRad, st.Alfa, st.Eps, st.Mu, st.iKutta, st.CosAlfa, st.SinAlfa}) ||
       !(st.Pi > 0) || !(st.DegToRad > 0)) {
-    error = "The stored flow holds a value that is not a finite number.";
+    error = QT_TRANSLATE_NOOP("LiftError",
+                              "The stored flow holds a value that is not a finite number.");
     return false;
   }
   if (!(st.Eps >= 0)) {
-    error = "The circle of the section must enclose the point ζ = −b (Eps ≥ 0).";
+    error = QT_TRANSLATE_NOOP("LiftError",
+                              "The circle of the section must enclose the point ζ = −b (Eps ≥ 0).");
     return false;
   }
   const FlowSetup f = SetUpFlow(st.Alfa, st.Eps, st.Mu, st.iKutta, st.nExp, st.Pi, st.DegToRad);
   if (!AllFinite({f.a, f.b, f.beta, f.Gamma, f.K}) || !(f.a > 0) || !(f.b > 0)) {
-    error = "The circle of the section is degenerate.";
+    error = QT_TRANSLATE_NOOP("LiftError", "The circle of the section is degenerate.");
     return false;
   }
   SurfaceFlow flow;
@@ -87,9 +93,10 @@ bool MakeSurfaceFlow(const FlowState& st, SurfaceFlow& out, std::string& error) 
   // θLE = π + β − α, so sin θLE = sin(α − β).
   flow.leadingEdgeRest = 2 * f.U * (std::sin(f.alpha - f.beta) + sinAB * st.iKutta);
   if (!(std::fabs(flow.kOverA) <= 2 * flow.U)) {
-    error =
+    error = QT_TRANSLATE_NOOP(
+        "LiftError",
         "The Kutta factor is too large for this angle of attack: the stagnation points are not on "
-        "the section.";
+        "the section.");
     return false;
   }
   out = flow;

@@ -5,17 +5,20 @@ set -euo pipefail
 
 JOUK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # What the window and the exporter need to build and run (giflib encodes the looping
-# animations).
+# animations; Qt's Linguist tools, lupdate and lrelease with their CMake package, build the
+# window's translations).
 JOUK_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgif-dev libgl-dev
-  fonts-dejavu-core)
+  fonts-dejavu-core qt6-l10n-tools qt6-tools-dev)
 # What the whole build needs besides: the test libraries, and help2man, which writes the manual
 # pages from the built programs' --help.
 JOUK_FULL_PACKAGES=(libgtest-dev libgmock-dev help2man)
 # What the sanitizer and fuzzing stages of test.sh need besides, the checkers of the installed
-# desktop entry and AppStream metainfo, groff to render the manual pages in their test, and
-# prlimit (util-linux) for the file-size limit test of the exporter.
+# desktop entry and AppStream metainfo, groff to render the manual pages in their test, prlimit
+# (util-linux) for the file-size limit test of the exporter, Qt's own translations, which the
+# window loads when they are there and its translation test checks, and the sources of the C
+# library's locales, from which that test makes de_DE.UTF-8 and the others for itself.
 JOUK_CHECK_PACKAGES=(clang libclang-rt-14-dev llvm desktop-file-utils appstream groff-base
-  util-linux)
+  util-linux qt6-translations-l10n locales)
 
 jouk_install_packages() {
   local missing=()

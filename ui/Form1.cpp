@@ -21,6 +21,7 @@
 #include "Form_About.hpp"
 #include "Form_Lift.hpp"
 #include "LabelFit.hpp"
+#include "ModelText.hpp"
 #include "NoteText.hpp"
 #include "NumberText.hpp"
 #include "ParameterScrollBar.hpp"
@@ -53,7 +54,7 @@ Control* Place(Control* control, const char* name, const QRect& geometry,
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Streamlines around Joukowsky airfoil"));
+  setWindowTitle(tr("Streamlines around Joukowsky airfoil"));
   setWindowIcon(AppIcon());
   QFont font = QApplication::font();
   font.setPointSizeF(kDefaultPointSize);
@@ -71,7 +72,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 Form1::~Form1() = default;
 
 void Form1::BuildControls() {
-  Mn_About = menuBar()->addAction(QStringLiteral("About"));
+  Mn_About = menuBar()->addAction(tr("About"));
   Mn_About->setObjectName(QStringLiteral("Mn_About"));
 
   // The client area below the menu bar; nothing in it moves when the window is resized.
@@ -83,15 +84,15 @@ void Form1::BuildControls() {
   // a text box and (but for the radial step) a scroll bar, as the parameter table lays them out.
   QGroupBox* const frames[] = {
       Place(new QGroupBox(client), "Frame1", TwipRect(120, 120, 2895, 1935),
-            QStringLiteral("Section and flow parameters")),
+            tr("Section and flow parameters")),
       Place(new QGroupBox(client), "Frame2", TwipRect(120, 2040, 2895, 1935),
-            QStringLiteral("Streamline and view parameters"))};
+            tr("Streamline and view parameters"))};
   std::vector<std::pair<int, QWidget*>> tabOrder;
   for (std::size_t k = 0; k < jouk::kParameterCount; ++k) {
     const jouk::ParameterSpec& p = jouk::kParameters[k];
     QGroupBox* const frame = frames[p.frame - 1];
-    const QString description = QString::fromUtf8(p.description);
-    auto* label = Place(new QLabel(QString::fromUtf8(p.label), frame), p.labelControl.name,
+    const QString description = ParameterDescription(p);
+    auto* label = Place(new QLabel(ParameterLabel(p), frame), p.labelControl.name,
                         TwipRect(p.labelControl.box));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(p.labelControl.box.height > kOneLineTwips);
@@ -111,13 +112,13 @@ void Form1::BuildControls() {
     tabOrder.emplace_back(p.bar.control.tabIndex, bar);
   }
 
-  Command_START = Place(new QPushButton(QStringLiteral("START"), client), "Command_START",
-                        TwipRect(480, 4440, 2175, 615),
-                        QStringLiteral("Compute the flow and start the animation"));
-  Command_STOP = Place(new QPushButton(QStringLiteral("STOP"), client), "Command_STOP",
-                       TwipRect(480, 5280, 2175, 615), QStringLiteral("Stop the animation"));
+  Command_START =
+      Place(new QPushButton(tr("START"), client), "Command_START", TwipRect(480, 4440, 2175, 615),
+            tr("Compute the flow and start the animation"));
+  Command_STOP = Place(new QPushButton(tr("STOP"), client), "Command_STOP",
+                       TwipRect(480, 5280, 2175, 615), tr("Stop the animation"));
   Picture3 = Place(new PlotView(client), "Picture3", TwipRect(3120, 240, 9000, 6000),
-                   QStringLiteral("Streamline plot"));
+                   tr("Streamline plot"));
   Picture3->setFocusPolicy(Qt::StrongFocus);
   // A new backing image (another screen's pixel density) starts empty: the start picture is
   // drawn again; the animation's next frames follow as ever.
@@ -196,7 +197,7 @@ bool Form1::hesapla() {
   for (ParameterScrollBar* bar : scrollBars_) {
     if (bar != nullptr) bar->EndRepeat();
   }
-  Report(QString::fromStdString(status.message));
+  Report(RejectionText(status));
   return false;
 }
 

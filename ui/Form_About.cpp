@@ -44,7 +44,7 @@ QLabel* MakeLabel(QWidget* window, const char* name, const QString& text, const 
 
 Form_About::Form_About(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form_About"));
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   setWindowIcon(AppIcon());
   resize(TwipsToPixels(4125), TwipsToPixels(3195));
   QPalette palette = this->palette();
@@ -58,15 +58,15 @@ Form_About::Form_About(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   Label1 = MakeLabel(this, "Label1", QStringLiteral("VozuvadirAvevuze"),
                      TwipRect(960, 240, 2415, 375), title, kGreen);
-  Label2 = MakeLabel(this, "Label2", QStringLiteral("Streamlines around Joukowsky airfoil"),
+  Label2 = MakeLabel(this, "Label2", tr("Streamlines around Joukowsky airfoil"),
                      TwipRect(720, 840, 2655, 615), Verdana(9.75), kGreen);
   Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Label2->setWordWrap(true);
-  Label7 = MakeLabel(this, "Label7", QString::fromUtf8(about_text::kCreditLine),
-                     TwipRect(840, 1680, 2535, 255), Verdana(8.25), kBlack);
-  Label8 = MakeLabel(this, "Label8", QStringLiteral("last update : December 2014"),
+  Label7 = MakeLabel(this, "Label7", tr(about_text::kCreditLine), TwipRect(840, 1680, 2535, 255),
+                     Verdana(8.25), kBlack);
+  Label8 = MakeLabel(this, "Label8", tr("last update : December 2014"),
                      TwipRect(840, 2040, 2775, 255), Verdana(8.25), kBlack);
-  Label4 = MakeLabel(this, "Label4", QStringLiteral("for comments and questions e-mail to"),
+  Label4 = MakeLabel(this, "Label4", tr("for comments and questions e-mail to"),
                      TwipRect(480, 2520, 3375, 255), Verdana(8.25), kBlack);
   Label5 = MakeLabel(this, "Label5", QString::fromUtf8(about_text::kContactAddress),
                      TwipRect(1200, 2760, 1935, 255), Verdana(8.25), kBlue);

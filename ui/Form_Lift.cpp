@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "AppIcon.hpp"
+#include "ModelText.hpp"
 #include "PressurePlot.hpp"
 
 namespace {
@@ -65,8 +66,7 @@ void Form_Lift::ShowResult(const jouk::LiftAndPressure& result) {
   if (!result.ok) {
     circulationValue_->setText(tr("—"));
     liftValue_->setText(tr("—"));
-    note_->setText(
-        tr("The lift could not be computed: %1").arg(QString::fromStdString(result.error)));
+    note_->setText(tr("The lift could not be computed: %1").arg(LiftErrorText(result.error)));
     plot_->Clear();
     return;
   }

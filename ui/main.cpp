@@ -9,6 +9,7 @@
 #include "Form1.hpp"
 #include "JoukVersion.hpp"
 #include "ShownText.hpp"
+#include "Translations.hpp"
 
 namespace {
 
@@ -25,10 +26,20 @@ STOP halts the animation. joukowsky-export draws the same picture without a wind
 The toolkit's own options, such as -platform NAME, are accepted as well.
 )";
 
-// Refuses an option nobody understands: one line on standard error, status 2.
+constexpr char kUnknownOption[] =
+    QT_TRANSLATE_NOOP("main", "joukowsky-streamlines: unknown option %1 (see --help).");
+
+// Refuses an option nobody understands: one line on standard error, status 2. Once the toolkit
+// runs and the translations are installed, the line is in the user's language.
 int UnknownOption(const char* option) {
-  std::fprintf(stderr, "joukowsky-streamlines: unknown option %s (see --help).\n",
-               jouk::ShownText(option).c_str());
+  const std::string shown = jouk::ShownText(option);
+  if (QCoreApplication::instance() == nullptr) {
+    std::fprintf(stderr, "joukowsky-streamlines: unknown option %s (see --help).\n", shown.c_str());
+  } else {
+    const QString line =
+        QCoreApplication::translate("main", kUnknownOption).arg(QString::fromStdString(shown));
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+  }
   return 2;
 }
 
@@ -50,6 +61,8 @@ int main(int argc, char* argv[]) {
     if (std::strncmp(argv[k], "--", 2) == 0) return UnknownOption(argv[k]);
   }
   QApplication app(argc, argv);
+  // The window's language follows the system's locale; English when there is no translation.
+  SetUpLanguage();
   QApplication::setApplicationVersion(QString::fromLatin1(jouk::kVersion));
   QApplication::setWindowIcon(AppIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("joukowsky-streamlines"));

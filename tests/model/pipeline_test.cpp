@@ -181,6 +181,16 @@ TEST_P(RecomputeRejects, NamesTheRuleAndLeavesTheStoreAsItWas) {
   EXPECT_FALSE(status.ok);
   EXPECT_EQ(status.message, GetParam().message);
   EXPECT_TRUE(st == before);
+  // The window translates the template and the name: put together in English they are the
+  // message, and a name goes with a template that has its place.
+  ASSERT_NE(status.messageTemplate, nullptr);
+  std::string english = status.messageTemplate;
+  const std::size_t at = english.find("%1");
+  EXPECT_EQ(at != std::string::npos, status.parameterName != nullptr);
+  if (status.parameterName != nullptr && at != std::string::npos) {
+    english.replace(at, 2, status.parameterName);
+  }
+  EXPECT_EQ(english, GetParam().message);
 }
 
 const char* const kKuttaMessage =

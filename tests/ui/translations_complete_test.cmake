@@ -1,0 +1,105 @@
+# The translations are complete and up to date: every message of translations/*.ts has a
+# finished, non-empty translation that keeps the source's places (%1, %2, …), and lupdate run
+# over the sources into a copy of each file finds no new text and no text that is gone. A new
+# user text without a translation, or a translation left behind, fails here.
+# Variables: LUPDATE (the tool), SOURCE_DIR (the tree), WORK_DIR (a scratch folder).
+cmake_policy(VERSION 3.25)
+include(${SOURCE_DIR}/translations/TranslationSources.cmake)
+jouk_translation_sources(sources ${SOURCE_DIR})
+
+set(failures "")
+
+# Checks one .ts file's text; `what` names it in the messages. Sets count_out to its number of
+# messages.
+function(check_ts text what count_out)
+  set(problems "")
+  set(count 0)
+  set(rest "${text}")
+  while(TRUE)
+    string(FIND "${rest}" "<message" begin)
+    if(begin EQUAL -1)
+      break()
+    endif()
+    string(FIND "${rest}" "</message>" end)
+    if(end LESS begin)
+      string(APPEND problems "${what}: a message is not closed\n")
+      break()
+    endif()
+    math(EXPR length "${end} - ${begin}")
+    string(SUBSTRING "${rest}" ${begin} ${length} message)
+    math(EXPR next "${end} + 10")
+    string(SUBSTRING "${rest}" ${next} -1 rest)
+    math(EXPR count "${count} + 1")
+
+    string(REGEX MATCH "<source>([^<]*)</source>" found "${message}")
+    set(source "${CMAKE_MATCH_1}")
+    if(found STREQUAL "")
+      string(APPEND problems "${what}: a message has no source text\n")
+      continue()
+    endif()
+    if(message MATCHES "<translation[^>]*type=\"(unfinished|vanished|obsolete)\"")
+      string(APPEND problems "${what}: '${source}' is ${CMAKE_MATCH_1}\n")
+      continue()
+    endif()
+    if(message MATCHES "<numerusform")
+      string(APPEND problems "${what}: '${source}' has plural forms, which the window never asks for\n")
+      continue()
+    endif()
+    string(REGEX MATCH "<translation>([^<]*)</translation>" found "${message}")
+    set(translation "${CMAKE_MATCH_1}")
+    if(found STREQUAL "" OR translation STREQUAL "")
+      string(APPEND problems "${what}: '${source}' has no translation\n")
+      continue()
+    endif()
+    # The same places, each as often: a lost %1 would drop the parameter's name or the number.
+    string(REGEX MATCHALL "%[1-9]" in_source "${source}")
+    string(REGEX MATCHALL "%[1-9]" in_translation "${translation}")
+    list(SORT in_source)
+    list(SORT in_translation)
+    if(NOT "${in_source}" STREQUAL "${in_translation}")
+      string(APPEND problems
+             "${what}: '${translation}' has the places '${in_translation}', "
+             "its source '${source}' has '${in_source}'\n")
+    endif()
+  endwhile()
+  if(count EQUAL 0)
+    string(APPEND problems "${what}: no messages\n")
+  endif()
+  set(failures "${failures}${problems}" PARENT_SCOPE)
+  set(${count_out} ${count} PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+foreach(language IN LISTS JOUK_TRANSLATION_LANGUAGES)
+  set(ts "${SOURCE_DIR}/translations/joukowsky_${language}.ts")
+  if(NOT EXISTS "${ts}")
+    string(APPEND failures "${ts} is missing\n")
+    continue()
+  endif()
+  file(READ "${ts}" text)
+  if(NOT text MATCHES "<TS version=\"[^\"]*\" language=\"${language}\">")
+    string(APPEND failures "joukowsky_${language}.ts does not declare the language ${language}\n")
+  endif()
+  check_ts("${text}" "joukowsky_${language}.ts" committed)
+
+  # The same file after lupdate has read the sources, as the target ui_lupdate would leave it.
+  set(copy "${WORK_DIR}/joukowsky_${language}.ts")
+  file(COPY_FILE "${ts}" "${copy}")
+  execute_process(COMMAND "${LUPDATE}" -silent -locations none ${sources} -ts "${copy}"
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "lupdate failed (${rc}):\n${out}${err}")
+  endif()
+  file(READ "${copy}" updated)
+  check_ts("${updated}" "joukowsky_${language}.ts after lupdate" current)
+  if(NOT committed EQUAL current)
+    string(APPEND failures
+           "joukowsky_${language}.ts holds ${committed} messages, the sources ${current}\n")
+  endif()
+endforeach()
+
+if(NOT failures STREQUAL "")
+  message(FATAL_ERROR "The translations are not complete (build the target ui_lupdate, then "
+                      "translate what it marks):\n${failures}")
+endif()

@@ -1,0 +1,388 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Streamlines around Joukowsky airfoil</source>
+        <translation>Stromlinien um ein Joukowsky-Profil</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Section and flow parameters</source>
+        <translation>Profil- und Strömungsparameter</translation>
+    </message>
+    <message>
+        <source>Streamline and view parameters</source>
+        <translation>Stromlinien- und Ansichtsparameter</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>STARTEN</translation>
+    </message>
+    <message>
+        <source>Compute the flow and start the animation</source>
+        <translation>Strömung berechnen und Animation starten</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>ANHALTEN</translation>
+    </message>
+    <message>
+        <source>Stop the animation</source>
+        <translation>Animation anhalten</translation>
+    </message>
+    <message>
+        <source>Streamline plot</source>
+        <translation>Stromlinienbild</translation>
+    </message>
+</context>
+<context>
+    <name>Form_About</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Streamlines around Joukowsky airfoil</source>
+        <translation>Stromlinien um ein Joukowsky-Profil</translation>
+    </message>
+    <message>
+        <source>last update : December 2014</source>
+        <translation>letzte Änderung: Dezember 2014</translation>
+    </message>
+    <message>
+        <source>for comments and questions e-mail to</source>
+        <translation>Anmerkungen und Fragen per E-Mail an</translation>
+    </message>
+    <message>
+        <source>developed by its contributors</source>
+        <translation>entwickelt von den Mitwirkenden</translation>
+    </message>
+</context>
+<context>
+    <name>Form_Lift</name>
+    <message>
+        <source>Lift and pressure</source>
+        <translation>Auftrieb und Druck</translation>
+    </message>
+    <message>
+        <source>Circulation Γ</source>
+        <translation>Zirkulation Γ</translation>
+    </message>
+    <message>
+        <source>Lift coefficient Cl</source>
+        <translation>Auftriebsbeiwert Cl</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Press START to compute the flow; its lift and pressure show here.</source>
+        <translation>Drücken Sie STARTEN, um die Strömung zu berechnen; ihr Auftrieb und Druck erscheinen hier.</translation>
+    </message>
+    <message>
+        <source>The lift could not be computed: %1</source>
+        <translation>Der Auftrieb ließ sich nicht berechnen: %1</translation>
+    </message>
+    <message>
+        <source>With Kutta condition %1 the speed at the trailing edge is unbounded; the curves leave that point out.</source>
+        <translation>Mit Kutta-Faktor %1 ist die Geschwindigkeit an der Hinterkante unbeschränkt; die Kurven lassen diesen Punkt aus.</translation>
+    </message>
+    <message>
+        <source>The speed at the sharp leading edge is unbounded; the curves leave that point out.</source>
+        <translation>An der scharfen Vorderkante ist die Geschwindigkeit unbeschränkt; die Kurven lassen diesen Punkt aus.</translation>
+    </message>
+</context>
+<context>
+    <name>LiftError</name>
+    <message>
+        <source>The section has no chord.</source>
+        <translation>Das Profil hat keine Sehne.</translation>
+    </message>
+    <message>
+        <source>The surface pressure could not be integrated.</source>
+        <translation>Der Druck auf der Oberfläche ließ sich nicht integrieren.</translation>
+    </message>
+    <message>
+        <source>No flow has been computed yet.</source>
+        <translation>Es wurde noch keine Strömung berechnet.</translation>
+    </message>
+    <message>
+        <source>The surface quantities need the Joukowsky map (exponent 2).</source>
+        <translation>Die Größen an der Oberfläche setzen die Joukowsky-Abbildung voraus (Exponent 2).</translation>
+    </message>
+    <message>
+        <source>The stored flow holds a value that is not a finite number.</source>
+        <translation>Die gespeicherte Strömung enthält einen Wert, der keine endliche Zahl ist.</translation>
+    </message>
+    <message>
+        <source>The circle of the section must enclose the point ζ = −b (Eps ≥ 0).</source>
+        <translation>Der Kreis des Profils muss den Punkt ζ = −b umschließen (Eps ≥ 0).</translation>
+    </message>
+    <message>
+        <source>The circle of the section is degenerate.</source>
+        <translation>Der Kreis des Profils ist entartet.</translation>
+    </message>
+    <message>
+        <source>The Kutta factor is too large for this angle of attack: the stagnation points are not on the section.</source>
+        <translation>Der Kutta-Faktor ist für diesen Anstellwinkel zu groß: Die Staupunkte liegen nicht auf dem Profil.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterDescription</name>
+    <message>
+        <source>Relative thickness</source>
+        <translation>Relative Dicke</translation>
+    </message>
+    <message>
+        <source>Relative camber</source>
+        <translation>Relative Wölbung</translation>
+    </message>
+    <message>
+        <source>Angle of attack (degrees)</source>
+        <translation>Anstellwinkel (Grad)</translation>
+    </message>
+    <message>
+        <source>Kutta condition factor</source>
+        <translation>Faktor der Kutta-Bedingung</translation>
+    </message>
+    <message>
+        <source>Plot scale (half the plot width)</source>
+        <translation>Bildmaßstab (halbe Bildbreite)</translation>
+    </message>
+    <message>
+        <source>Stream-function step between streamlines</source>
+        <translation>Schritt der Stromfunktion zwischen den Stromlinien</translation>
+    </message>
+    <message>
+        <source>Number of streamlines</source>
+        <translation>Anzahl der Stromlinien</translation>
+    </message>
+    <message>
+        <source>Radial marching step</source>
+        <translation>Radiale Schrittweite</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterLabel</name>
+    <message>
+        <source>δ =</source>
+        <translation>δ =</translation>
+    </message>
+    <message>
+        <source>γ =</source>
+        <translation>γ =</translation>
+    </message>
+    <message>
+        <source>α =</source>
+        <translation>α =</translation>
+    </message>
+    <message>
+        <source>Kutta condition</source>
+        <translation>Kutta-Faktor</translation>
+    </message>
+    <message>
+        <source>Scale =</source>
+        <translation>Skala =</translation>
+    </message>
+    <message>
+        <source>Δψ =</source>
+        <translation>Δψ =</translation>
+    </message>
+    <message>
+        <source>nSL =</source>
+        <translation>nSL =</translation>
+    </message>
+    <message>
+        <source>dR =</source>
+        <translation>dR =</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterName</name>
+    <message>
+        <source>δ</source>
+        <translation>δ</translation>
+    </message>
+    <message>
+        <source>γ</source>
+        <translation>γ</translation>
+    </message>
+    <message>
+        <source>α</source>
+        <translation>α</translation>
+    </message>
+    <message>
+        <source>Kutta condition</source>
+        <translation>Kutta-Faktor</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>Δψ</source>
+        <translation>Δψ</translation>
+    </message>
+    <message>
+        <source>nSL</source>
+        <translation>nSL</translation>
+    </message>
+    <message>
+        <source>dR</source>
+        <translation>dR</translation>
+    </message>
+</context>
+<context>
+    <name>PlotMenu</name>
+    <message>
+        <source>Lift and pressure…</source>
+        <translation>Auftrieb und Druck…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Bild speichern…</translation>
+    </message>
+    <message>
+        <source>Save animation…</source>
+        <translation>Animation speichern…</translation>
+    </message>
+    <message>
+        <source>Save points…</source>
+        <translation>Punkte speichern…</translation>
+    </message>
+    <message>
+        <source>the file could not be made.</source>
+        <translation>die Datei ließ sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: %2</source>
+        <translation>%1 wurde nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Save animation</source>
+        <translation>Animation speichern</translation>
+    </message>
+    <message>
+        <source>GIF animation (*.gif)</source>
+        <translation>GIF-Animation (*.gif)</translation>
+    </message>
+    <message>
+        <source>Save points</source>
+        <translation>Punkte speichern</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>PressurePlot</name>
+    <message>
+        <source>x/c along the chord: leading edge 0, trailing edge 1</source>
+        <translation>x/c entlang der Sehne: Vorderkante 0, Hinterkante 1</translation>
+    </message>
+    <message>
+        <source>−Cp</source>
+        <translation>−Cp</translation>
+    </message>
+    <message>
+        <source>Upper surface</source>
+        <translation>Oberseite</translation>
+    </message>
+    <message>
+        <source>Lower surface</source>
+        <translation>Unterseite</translation>
+    </message>
+    <message>
+        <source>Peak −Cp %1 lies above the plot</source>
+        <translation>Spitze −Cp %1 liegt über dem Bild</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingNote</name>
+    <message>
+        <source>δ %1 with γ %2 is not in the section table (δ 0 to 0.3 and γ 0 to 0.15 in steps of 0.01); %3</source>
+        <translation>δ %1 mit γ %2 steht nicht in der Profiltabelle (δ 0 bis 0.3 und γ 0 bis 0.15 in Schritten von 0.01); %3</translation>
+    </message>
+    <message>
+        <source>the flat plate (δ 0, γ 0) is computed instead</source>
+        <translation>stattdessen wird die ebene Platte (δ 0, γ 0) berechnet</translation>
+    </message>
+    <message>
+        <source>the previous section is kept</source>
+        <translation>das bisherige Profil bleibt</translation>
+    </message>
+    <message>
+        <source>Read as 0: the box is empty</source>
+        <translation>Gelesen als 0: Das Feld ist leer</translation>
+    </message>
+    <message>
+        <source>Read as 0: the text does not start with a number</source>
+        <translation>Gelesen als 0: Der Text beginnt nicht mit einer Zahl</translation>
+    </message>
+    <message>
+        <source>Read as %1: use a point as the decimal separator</source>
+        <translation>Gelesen als %1: Bitte einen Punkt als Dezimaltrennzeichen verwenden</translation>
+    </message>
+    <message>
+        <source>Read as %1: the text after the number (&quot;%2&quot;) is not read</source>
+        <translation>Gelesen als %1: Der Text nach der Zahl („%2“) wird nicht gelesen</translation>
+    </message>
+</context>
+<context>
+    <name>Recompute</name>
+    <message>
+        <source>%1 is too large.</source>
+        <translation>%1 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>%1 must be a positive number.</source>
+        <translation>%1 muss eine positive Zahl sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from 2 to 20.</source>
+        <translation>%1 muss eine Zahl von 2 bis 20 sein.</translation>
+    </message>
+    <message>
+        <source>The Kutta factor is too large for this angle of attack: the rear stagnation point would leave the section.</source>
+        <translation>Der Kutta-Faktor ist für diesen Anstellwinkel zu groß: Der hintere Staupunkt würde das Profil verlassen.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to compute the streamlines.</source>
+        <translation>Nicht genug Speicher, um die Stromlinien zu berechnen.</translation>
+    </message>
+    <message>
+        <source>The streamlines could not be computed.</source>
+        <translation>Die Stromlinien ließen sich nicht berechnen.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>joukowsky-streamlines: unknown option %1 (see --help).</source>
+        <translation>joukowsky-streamlines: unbekannte Option %1 (siehe --help).</translation>
+    </message>
+</context>
+</TS>

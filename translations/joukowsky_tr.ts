@@ -1,0 +1,388 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Streamlines around Joukowsky airfoil</source>
+        <translation>Joukowsky kanat profili etrafında akım çizgileri</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Section and flow parameters</source>
+        <translation>Kesit ve akış parametreleri</translation>
+    </message>
+    <message>
+        <source>Streamline and view parameters</source>
+        <translation>Akım çizgisi ve görünüm parametreleri</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>BAŞLA</translation>
+    </message>
+    <message>
+        <source>Compute the flow and start the animation</source>
+        <translation>Akışı hesapla ve animasyonu başlat</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>DUR</translation>
+    </message>
+    <message>
+        <source>Stop the animation</source>
+        <translation>Animasyonu durdur</translation>
+    </message>
+    <message>
+        <source>Streamline plot</source>
+        <translation>Akım çizgisi çizimi</translation>
+    </message>
+</context>
+<context>
+    <name>Form_About</name>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Streamlines around Joukowsky airfoil</source>
+        <translation>Joukowsky kanat profili etrafında akım çizgileri</translation>
+    </message>
+    <message>
+        <source>last update : December 2014</source>
+        <translation>son güncelleme: Aralık 2014</translation>
+    </message>
+    <message>
+        <source>for comments and questions e-mail to</source>
+        <translation>görüş ve sorularınız için e-posta adresi</translation>
+    </message>
+    <message>
+        <source>developed by its contributors</source>
+        <translation>katkıcıları tarafından geliştirildi</translation>
+    </message>
+</context>
+<context>
+    <name>Form_Lift</name>
+    <message>
+        <source>Lift and pressure</source>
+        <translation>Kaldırma ve basınç</translation>
+    </message>
+    <message>
+        <source>Circulation Γ</source>
+        <translation>Sirkülasyon Γ</translation>
+    </message>
+    <message>
+        <source>Lift coefficient Cl</source>
+        <translation>Kaldırma katsayısı Cl</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Press START to compute the flow; its lift and pressure show here.</source>
+        <translation>Akışı hesaplamak için BAŞLA düğmesine basın; kaldırma ve basınç burada görünür.</translation>
+    </message>
+    <message>
+        <source>The lift could not be computed: %1</source>
+        <translation>Kaldırma hesaplanamadı: %1</translation>
+    </message>
+    <message>
+        <source>With Kutta condition %1 the speed at the trailing edge is unbounded; the curves leave that point out.</source>
+        <translation>Kutta koşulu %1 iken firar kenarındaki hız sınırsızdır; eğriler bu noktayı dışarıda bırakır.</translation>
+    </message>
+    <message>
+        <source>The speed at the sharp leading edge is unbounded; the curves leave that point out.</source>
+        <translation>Keskin hücum kenarındaki hız sınırsızdır; eğriler bu noktayı dışarıda bırakır.</translation>
+    </message>
+</context>
+<context>
+    <name>LiftError</name>
+    <message>
+        <source>The section has no chord.</source>
+        <translation>Kesitin veteri yok.</translation>
+    </message>
+    <message>
+        <source>The surface pressure could not be integrated.</source>
+        <translation>Yüzey basıncının integrali alınamadı.</translation>
+    </message>
+    <message>
+        <source>No flow has been computed yet.</source>
+        <translation>Henüz bir akış hesaplanmadı.</translation>
+    </message>
+    <message>
+        <source>The surface quantities need the Joukowsky map (exponent 2).</source>
+        <translation>Yüzey büyüklükleri Joukowsky dönüşümünü gerektirir (üs 2).</translation>
+    </message>
+    <message>
+        <source>The stored flow holds a value that is not a finite number.</source>
+        <translation>Saklanan akış sonlu bir sayı olmayan bir değer içeriyor.</translation>
+    </message>
+    <message>
+        <source>The circle of the section must enclose the point ζ = −b (Eps ≥ 0).</source>
+        <translation>Kesitin çemberi ζ = −b noktasını içine almalıdır (Eps ≥ 0).</translation>
+    </message>
+    <message>
+        <source>The circle of the section is degenerate.</source>
+        <translation>Kesitin çemberi dejenere.</translation>
+    </message>
+    <message>
+        <source>The Kutta factor is too large for this angle of attack: the stagnation points are not on the section.</source>
+        <translation>Kutta çarpanı bu hücum açısı için çok büyük: durma noktaları kesitin üzerinde değil.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterDescription</name>
+    <message>
+        <source>Relative thickness</source>
+        <translation>Bağıl kalınlık</translation>
+    </message>
+    <message>
+        <source>Relative camber</source>
+        <translation>Bağıl kamburluk</translation>
+    </message>
+    <message>
+        <source>Angle of attack (degrees)</source>
+        <translation>Hücum açısı (derece)</translation>
+    </message>
+    <message>
+        <source>Kutta condition factor</source>
+        <translation>Kutta koşulu çarpanı</translation>
+    </message>
+    <message>
+        <source>Plot scale (half the plot width)</source>
+        <translation>Çizim ölçeği (çizim genişliğinin yarısı)</translation>
+    </message>
+    <message>
+        <source>Stream-function step between streamlines</source>
+        <translation>Akım çizgileri arasındaki akım fonksiyonu adımı</translation>
+    </message>
+    <message>
+        <source>Number of streamlines</source>
+        <translation>Akım çizgisi sayısı</translation>
+    </message>
+    <message>
+        <source>Radial marching step</source>
+        <translation>Radyal ilerleme adımı</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterLabel</name>
+    <message>
+        <source>δ =</source>
+        <translation>δ =</translation>
+    </message>
+    <message>
+        <source>γ =</source>
+        <translation>γ =</translation>
+    </message>
+    <message>
+        <source>α =</source>
+        <translation>α =</translation>
+    </message>
+    <message>
+        <source>Kutta condition</source>
+        <translation>Kutta koşulu</translation>
+    </message>
+    <message>
+        <source>Scale =</source>
+        <translation>Ölçek =</translation>
+    </message>
+    <message>
+        <source>Δψ =</source>
+        <translation>Δψ =</translation>
+    </message>
+    <message>
+        <source>nSL =</source>
+        <translation>nSL =</translation>
+    </message>
+    <message>
+        <source>dR =</source>
+        <translation>dR =</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterName</name>
+    <message>
+        <source>δ</source>
+        <translation>δ</translation>
+    </message>
+    <message>
+        <source>γ</source>
+        <translation>γ</translation>
+    </message>
+    <message>
+        <source>α</source>
+        <translation>α</translation>
+    </message>
+    <message>
+        <source>Kutta condition</source>
+        <translation>Kutta koşulu</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Ölçek</translation>
+    </message>
+    <message>
+        <source>Δψ</source>
+        <translation>Δψ</translation>
+    </message>
+    <message>
+        <source>nSL</source>
+        <translation>nSL</translation>
+    </message>
+    <message>
+        <source>dR</source>
+        <translation>dR</translation>
+    </message>
+</context>
+<context>
+    <name>PlotMenu</name>
+    <message>
+        <source>Lift and pressure…</source>
+        <translation>Kaldırma ve basınç…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Resmi kopyala</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Resmi kaydet…</translation>
+    </message>
+    <message>
+        <source>Save animation…</source>
+        <translation>Animasyonu kaydet…</translation>
+    </message>
+    <message>
+        <source>Save points…</source>
+        <translation>Noktaları kaydet…</translation>
+    </message>
+    <message>
+        <source>the file could not be made.</source>
+        <translation>dosya oluşturulamadı.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: %2</source>
+        <translation>%1 kaydedilmedi: %2</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG resmi (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG resmi (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Resmi kaydet</translation>
+    </message>
+    <message>
+        <source>Save animation</source>
+        <translation>Animasyonu kaydet</translation>
+    </message>
+    <message>
+        <source>GIF animation (*.gif)</source>
+        <translation>GIF animasyonu (*.gif)</translation>
+    </message>
+    <message>
+        <source>Save points</source>
+        <translation>Noktaları kaydet</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV tablosu (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>PressurePlot</name>
+    <message>
+        <source>x/c along the chord: leading edge 0, trailing edge 1</source>
+        <translation>veter boyunca x/c: hücum kenarı 0, firar kenarı 1</translation>
+    </message>
+    <message>
+        <source>−Cp</source>
+        <translation>−Cp</translation>
+    </message>
+    <message>
+        <source>Upper surface</source>
+        <translation>Üst yüzey</translation>
+    </message>
+    <message>
+        <source>Lower surface</source>
+        <translation>Alt yüzey</translation>
+    </message>
+    <message>
+        <source>Peak −Cp %1 lies above the plot</source>
+        <translation>Tepe −Cp %1 çizimin üstünde kalıyor</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingNote</name>
+    <message>
+        <source>δ %1 with γ %2 is not in the section table (δ 0 to 0.3 and γ 0 to 0.15 in steps of 0.01); %3</source>
+        <translation>δ %1 ile γ %2 kesit tablosunda yok (δ 0 ile 0.3, γ 0 ile 0.15 arası, 0.01 adımlarla); %3</translation>
+    </message>
+    <message>
+        <source>the flat plate (δ 0, γ 0) is computed instead</source>
+        <translation>bunun yerine düz levha (δ 0, γ 0) hesaplanıyor</translation>
+    </message>
+    <message>
+        <source>the previous section is kept</source>
+        <translation>önceki kesit korunuyor</translation>
+    </message>
+    <message>
+        <source>Read as 0: the box is empty</source>
+        <translation>0 olarak okundu: kutu boş</translation>
+    </message>
+    <message>
+        <source>Read as 0: the text does not start with a number</source>
+        <translation>0 olarak okundu: metin bir sayıyla başlamıyor</translation>
+    </message>
+    <message>
+        <source>Read as %1: use a point as the decimal separator</source>
+        <translation>%1 olarak okundu: ondalık ayırıcı olarak nokta kullanın</translation>
+    </message>
+    <message>
+        <source>Read as %1: the text after the number (&quot;%2&quot;) is not read</source>
+        <translation>%1 olarak okundu: sayıdan sonraki metin (&quot;%2&quot;) okunmadı</translation>
+    </message>
+</context>
+<context>
+    <name>Recompute</name>
+    <message>
+        <source>%1 is too large.</source>
+        <translation>%1 çok büyük.</translation>
+    </message>
+    <message>
+        <source>%1 must be a positive number.</source>
+        <translation>%1 pozitif bir sayı olmalıdır.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from 2 to 20.</source>
+        <translation>%1, 2 ile 20 arasında bir sayı olmalıdır.</translation>
+    </message>
+    <message>
+        <source>The Kutta factor is too large for this angle of attack: the rear stagnation point would leave the section.</source>
+        <translation>Kutta çarpanı bu hücum açısı için çok büyük: arka durma noktası kesitin dışına çıkardı.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to compute the streamlines.</source>
+        <translation>Akım çizgilerini hesaplamak için yeterli bellek yok.</translation>
+    </message>
+    <message>
+        <source>The streamlines could not be computed.</source>
+        <translation>Akım çizgileri hesaplanamadı.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>joukowsky-streamlines: unknown option %1 (see --help).</source>
+        <translation>joukowsky-streamlines: bilinmeyen seçenek %1 (bkz. --help).</translation>
+    </message>
+</context>
+</TS>
