@@ -31,6 +31,7 @@
 #include "ReadingNotes.hpp"
 #include "Recompute.hpp"
 #include "Twips.hpp"
+#include "Widgets.hpp"
 
 namespace {
 
@@ -40,22 +41,10 @@ constexpr double kDefaultPointSize = 8.25;
 // A label laid out taller than one line of text wraps its caption at blanks.
 constexpr int kOneLineTwips = 255;
 
-// Names a new control, places it and gives it an accessible name.
-template <class Control>
-Control* Place(Control* control, const char* name, const QRect& geometry,
-               const QString& accessibleName = QString()) {
-  control->setObjectName(QString::fromLatin1(name));
-  control->setGeometry(geometry);
-  if (!accessibleName.isEmpty()) control->setAccessibleName(accessibleName);
-  return control;
-}
-
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
-  setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(tr("Streamlines around Joukowsky airfoil"));
-  setWindowIcon(AppIcon());
+  NameWindow(*this, "Form1", tr("Streamlines around Joukowsky airfoil"));
   QFont font = QApplication::font();
   font.setPointSizeF(kDefaultPointSize);
   setFont(font);

@@ -9,6 +9,7 @@
 #include "AppIcon.hpp"
 #include "LabelFit.hpp"
 #include "Twips.hpp"
+#include "Widgets.hpp"
 
 namespace {
 
@@ -27,11 +28,8 @@ QFont Verdana(double pointSize) {
 
 QLabel* MakeLabel(QWidget* window, const char* name, const QString& text, const QRect& twips,
                   const QFont& font, const QColor& textColor) {
-  auto* label = new QLabel(text, window);
-  label->setObjectName(QString::fromLatin1(name));
+  QLabel* label = NamedLabel(window, name, text, font);
   label->setGeometry(twips);
-  label->setFont(font);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   QPalette palette = label->palette();
   palette.setColor(QPalette::Window, kBackground);
   palette.setColor(QPalette::WindowText, textColor);
@@ -43,9 +41,7 @@ QLabel* MakeLabel(QWidget* window, const char* name, const QString& text, const 
 }  // namespace
 
 Form_About::Form_About(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setObjectName(QStringLiteral("Form_About"));
-  setWindowTitle(tr("About"));
-  setWindowIcon(AppIcon());
+  NameWindow(*this, "Form_About", tr("About"));
   resize(TwipsToPixels(4125), TwipsToPixels(3195));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, kBackground);

@@ -11,15 +11,15 @@
 #include "AppIcon.hpp"
 #include "ModelText.hpp"
 #include "PressurePlot.hpp"
+#include "Widgets.hpp"
 
 namespace {
 
+// A label whose text is `scale` times the window's font and can be selected for copying.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, double scale) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  QFont font = label->font();
+  QFont font = parent->font();
   font.setPointSizeF(font.pointSizeF() * scale);
-  label->setFont(font);
+  QLabel* label = NamedLabel(parent, name, text, font);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
 }
@@ -27,9 +27,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, double
 }  // namespace
 
 Form_Lift::Form_Lift(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setObjectName(QStringLiteral("Form_Lift"));
-  setWindowTitle(tr("Lift and pressure"));
-  setWindowIcon(AppIcon());
+  NameWindow(*this, "Form_Lift", tr("Lift and pressure"));
 
   auto* figures = new QGridLayout;
   figures->addWidget(MakeLabel(this, "Caption_Circulation", tr("Circulation Γ"), 1.0), 0, 0);
