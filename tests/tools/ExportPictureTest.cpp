@@ -249,8 +249,9 @@ class ExportPictureTest : public QObject {
     // A typed text not read whole is told on standard error, the picture made all the same.
     const QByteArray note =
         parameters.contains(QStringLiteral("20abc"))
-            ? QByteArray("joukowsky-export: note: --alpha: Read as 20: the text after the number "
-                         "(\"abc\") is not read.\n")
+            ? QByteArray(
+                  "joukowsky-export: note: --alpha: Read as 20: the text after the number "
+                  "(\"abc\") is not read.\n")
             : QByteArray();
     QCOMPARE(run.err, note);
     QImage exported;

@@ -22,12 +22,7 @@
 namespace {
 
 // A window whose rejected parameter sets are collected instead of shown in a box.
-struct Window {
-  Form1 form;
-  QStringList messages;
-  Window() {
-    form.SetMessageSink([this](const QString& message) { messages.append(message); });
-  }
+struct Window : CollectingWindow {
   template <class T>
   T* child(const char* name) {
     return Child<T>(form, name);

@@ -26,12 +26,7 @@
 namespace {
 
 // A main window whose rejection messages are collected instead of shown in a box.
-struct Window {
-  Form1 form;
-  QStringList messages;
-  Window() {
-    form.SetMessageSink([this](const QString& message) { messages.append(message); });
-  }
+struct Window : CollectingWindow {
   // START with the start texts but one; returns the last message, if any.
   QString startWith(std::string jouk::ParameterTexts::*field, const char* text) {
     jouk::ParameterTexts texts;

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -48,6 +49,16 @@ inline QWidget* TopLevel(const char* name, int* count = nullptr) {
 }
 
 using jouk::testing::HeavyTexts;
+
+// A main window whose messages (rejected parameter sets, failed saves) are collected instead of
+// shown in a box.
+struct CollectingWindow {
+  Form1 form;
+  QStringList messages;
+  CollectingWindow() {
+    form.SetMessageSink([this](const QString& message) { messages.append(message); });
+  }
+};
 
 // The picture's colours, as the program defines them.
 inline const QRgb kBackground = jouk::kPlotBackground;
