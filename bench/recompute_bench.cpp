@@ -2,9 +2,9 @@
 // the program accepts (21 streamlines of up to 5000 points).
 #include <benchmark/benchmark.h>
 
-#include "Mdl_Common.hpp"
-#include "ParameterSets.hpp"
-#include "Recompute.hpp"
+#include "model/Mdl_Common.hpp"
+#include "tests/common/ParameterSets.hpp"
+#include "model/Recompute.hpp"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "Form1.hpp"
-#include "ParameterSets.hpp"
-#include "PlotView.hpp"
-#include "UiTestSupport.hpp"
+#include "ui/Form1.hpp"
+#include "tests/common/ParameterSets.hpp"
+#include "ui/PlotView.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 

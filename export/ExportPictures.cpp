@@ -1,4 +1,4 @@
-#include "ExportPictures.hpp"
+#include "export/ExportPictures.hpp"
 
 #include <QBuffer>
 #include <QImage>
@@ -7,13 +7,13 @@
 #include <cmath>
 #include <cstdio>
 
-#include "Animation.hpp"
-#include "FlowPicture.hpp"
-#include "GifEncoder.hpp"
+#include "model/Animation.hpp"
+#include "model/FlowPicture.hpp"
+#include "export/GifEncoder.hpp"
 #include "JoukVersion.hpp"
-#include "NumberText.hpp"
-#include "Raster.hpp"
-#include "ShownText.hpp"
+#include "model/NumberText.hpp"
+#include "model/Raster.hpp"
+#include "model/ShownText.hpp"
 
 namespace jouk {
 

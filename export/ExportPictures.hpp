@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "Animation.hpp"
-#include "Mdl_Common.hpp"
-#include "Parameters.hpp"
+#include "model/Animation.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/Parameters.hpp"
 
 namespace jouk {
 

@@ -1,9 +1,9 @@
-#include "FlowCsv.hpp"
+#include "export/FlowCsv.hpp"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "NumberText.hpp"
+#include "model/NumberText.hpp"
 
 namespace jouk {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "Mdl_Common.hpp"
+#include "model/Mdl_Common.hpp"
 
 namespace jouk {
 

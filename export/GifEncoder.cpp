@@ -1,4 +1,4 @@
-#include "GifEncoder.hpp"
+#include "export/GifEncoder.hpp"
 
 #include <gif_lib.h>
 

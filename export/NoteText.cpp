@@ -1,9 +1,9 @@
-#include "NoteText.hpp"
+#include "export/NoteText.hpp"
 
 #include <QCoreApplication>
 
-#include "NumberText.hpp"
-#include "ShownText.hpp"
+#include "model/NumberText.hpp"
+#include "model/ShownText.hpp"
 
 namespace jouk {
 

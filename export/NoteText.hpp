@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "ReadingNotes.hpp"
+#include "model/ReadingNotes.hpp"
 
 namespace jouk {
 

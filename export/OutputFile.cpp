@@ -1,4 +1,4 @@
-#include "OutputFile.hpp"
+#include "export/OutputFile.hpp"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "ShownText.hpp"
+#include "model/ShownText.hpp"
 
 namespace jouk {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "Animation.hpp"
-#include "Mdl_Common.hpp"
-#include "Recompute.hpp"
+#include "model/Animation.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/Recompute.hpp"
 
 namespace {
 

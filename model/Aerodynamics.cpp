@@ -1,12 +1,12 @@
-#include "Aerodynamics.hpp"
+#include "model/Aerodynamics.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "GoldenSection.hpp"
-#include "SurfaceFlow.hpp"
-#include "Translatable.hpp"
+#include "model/GoldenSection.hpp"
+#include "model/SurfaceFlow.hpp"
+#include "model/Translatable.hpp"
 
 namespace jouk {
 

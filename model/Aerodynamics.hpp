@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "Mdl_Common.hpp"
+#include "model/Mdl_Common.hpp"
 
 namespace jouk {
 

@@ -1,4 +1,4 @@
-#include "Animation.hpp"
+#include "model/Animation.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "Mdl_Common.hpp"
+#include "model/Mdl_Common.hpp"
 
 namespace jouk {
 

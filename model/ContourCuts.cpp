@@ -1,4 +1,4 @@
-#include "ContourCuts.hpp"
+#include "model/ContourCuts.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "Animation.hpp"
+#include "model/Animation.hpp"
 
 namespace jouk {
 

@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "Mdl_Common.hpp"
-#include "Raster.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/Raster.hpp"
 
 namespace jouk {
 

@@ -1,9 +1,9 @@
-#include "FlowPicture.hpp"
+#include "model/FlowPicture.hpp"
 
 #include <algorithm>
 
-#include "Animation.hpp"
-#include "ContourCuts.hpp"
+#include "model/Animation.hpp"
+#include "model/ContourCuts.hpp"
 
 namespace jouk {
 

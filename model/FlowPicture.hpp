@@ -3,8 +3,8 @@
 // raster. The main window and joukowsky-export draw through these same functions.
 #pragma once
 
-#include "Mdl_Common.hpp"
-#include "Raster.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/Raster.hpp"
 
 namespace jouk {
 

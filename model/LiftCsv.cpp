@@ -1,8 +1,8 @@
-#include "LiftCsv.hpp"
+#include "model/LiftCsv.hpp"
 
 #include <cstdio>
 
-#include "NumberText.hpp"
+#include "model/NumberText.hpp"
 
 namespace jouk {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Aerodynamics.hpp"
+#include "model/Aerodynamics.hpp"
 
 namespace jouk {
 

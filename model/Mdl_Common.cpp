@@ -1,10 +1,10 @@
-#include "Mdl_Common.hpp"
+#include "model/Mdl_Common.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "Mdl_ZorapData.hpp"
+#include "model/Mdl_ZorapData.hpp"
 
 namespace jouk {
 

@@ -1,4 +1,4 @@
-#include "Mdl_ZORAP.hpp"
+#include "model/Mdl_ZORAP.hpp"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // conformal map that carries them to the airfoil plane and the turn by the angle of attack.
 #pragma once
 
-#include "Mdl_Common.hpp"
+#include "model/Mdl_Common.hpp"
 
 namespace jouk {
 

@@ -1,4 +1,4 @@
-#include "Mdl_ZorapData.hpp"
+#include "model/Mdl_ZorapData.hpp"
 
 #include <algorithm>
 #include <array>
@@ -15,7 +15,7 @@ struct SectionValues {
 
 // Row k (1-based) holds thickness d/100 and camber m/100 with k = 31*m + d + 1.
 constexpr std::array<SectionValues, 496> kSectionValues = {{
-#include "SectionTableData.inc"
+#include "model/SectionTableData.inc"
 }};
 
 constexpr int kThicknessSteps = 31;

@@ -1,4 +1,4 @@
-#include "NumberText.hpp"
+#include "model/NumberText.hpp"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "Parameters.hpp"
+#include "model/Parameters.hpp"
 
 namespace jouk {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "Translatable.hpp"
+#include "model/Translatable.hpp"
 
 namespace jouk {
 

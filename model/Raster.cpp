@@ -1,4 +1,4 @@
-#include "Raster.hpp"
+#include "model/Raster.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "ReadingNotes.hpp"
+#include "model/ReadingNotes.hpp"
 
-#include "NumberText.hpp"
-#include "SectionLookup.hpp"
+#include "model/NumberText.hpp"
+#include "model/SectionLookup.hpp"
 
 namespace jouk {
 

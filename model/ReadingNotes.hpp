@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Mdl_Common.hpp"
-#include "Parameters.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/Parameters.hpp"
 
 namespace jouk {
 

@@ -1,13 +1,13 @@
-#include "Recompute.hpp"
+#include "model/Recompute.hpp"
 
 #include <array>
 #include <cmath>
 #include <new>
 
-#include "Mdl_ZORAP.hpp"
-#include "NumberText.hpp"
-#include "SectionLookup.hpp"
-#include "Translatable.hpp"
+#include "model/Mdl_ZORAP.hpp"
+#include "model/NumberText.hpp"
+#include "model/SectionLookup.hpp"
+#include "model/Translatable.hpp"
 
 namespace jouk {
 

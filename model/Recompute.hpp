@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "Mdl_Common.hpp"
-#include "Parameters.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/Parameters.hpp"
 
 namespace jouk {
 

@@ -1,11 +1,11 @@
-#include "SectionGeometry.hpp"
+#include "model/SectionGeometry.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
 
-#include "GoldenSection.hpp"
+#include "model/GoldenSection.hpp"
 
 namespace jouk {
 

@@ -15,7 +15,7 @@
 //   camber    f = max over ω of the height of (P(ω) + P(−ω))/2 above the chord line, / c.
 #pragma once
 
-#include "Mdl_ZORAP.hpp"
+#include "model/Mdl_ZORAP.hpp"
 
 namespace jouk {
 

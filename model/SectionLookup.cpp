@@ -1,4 +1,4 @@
-#include "SectionLookup.hpp"
+#include "model/SectionLookup.hpp"
 
 #include <algorithm>
 

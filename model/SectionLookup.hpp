@@ -2,7 +2,7 @@
 // Eps and Mu of the row whose keys equal them exactly.
 #pragma once
 
-#include "Mdl_Common.hpp"
+#include "model/Mdl_Common.hpp"
 
 namespace jouk {
 

@@ -1,4 +1,4 @@
-#include "ShownText.hpp"
+#include "model/ShownText.hpp"
 
 namespace jouk {
 

@@ -1,12 +1,12 @@
-#include "SurfaceFlow.hpp"
+#include "model/SurfaceFlow.hpp"
 
 #include <cmath>
 #include <complex>
 #include <initializer_list>
 #include <string>
 
-#include "Mdl_ZORAP.hpp"
-#include "Translatable.hpp"
+#include "model/Mdl_ZORAP.hpp"
+#include "model/Translatable.hpp"
 
 namespace jouk {
 

@@ -71,9 +71,9 @@ EOF
 )
 
 source "$root/scripts/setup.sh"
-cp -r "$root/CMakeLists.txt" "$root/cmake" "$root/model" "$root/tools" "$root/tests" "$work/"
+cp -r "$root/CMakeLists.txt" "$root/cmake" "$root/data" "$root/model" "$root/tools" "$root/tests" "$work/"
 build="$work/build"
-cmake -S "$work" -B "$build" -G Ninja -DJOUK_BUILD_UI=OFF -DJOUK_MAN_PAGES=OFF >/dev/null
+cmake -S "$work" -B "$build" -G Ninja -DJOUK_BUILD_UI=OFF -DJOUK_BUILD_EXPORT=OFF -DJOUK_MAN_PAGES=OFF >/dev/null
 cmake --build "$build" --target model_tests >/dev/null
 if ! "$build/tests/model/model_tests" --gtest_brief=1 >/dev/null 2>&1; then
   echo "the model tests fail without any planted fault" >&2

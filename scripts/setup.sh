@@ -17,7 +17,7 @@ JOUK_FULL_PACKAGES=(libgtest-dev libgmock-dev help2man)
 # (util-linux) for the file-size limit test of the exporter, Qt's own translations, which the
 # window loads when they are there and its translation test checks, and the sources of the C
 # library's locales, from which that test makes de_DE.UTF-8 and the others for itself.
-JOUK_CHECK_PACKAGES=(clang libclang-rt-14-dev llvm desktop-file-utils appstream groff-base
+JOUK_CHECK_PACKAGES=(clang libclang-rt-dev llvm desktop-file-utils appstream groff-base
   util-linux qt6-translations-l10n locales)
 
 jouk_install_packages() {

@@ -1,11 +1,11 @@
-#include "ExportOptions.hpp"
+#include "tools/ExportOptions.hpp"
 
 #include <charconv>
 #include <cmath>
 #include <string_view>
 #include <system_error>
 
-#include "NumberText.hpp"
+#include "model/NumberText.hpp"
 
 namespace jouk {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "Aerodynamics.hpp"
-#include "Animation.hpp"
-#include "Parameters.hpp"
-#include "ShownText.hpp"
+#include "model/Aerodynamics.hpp"
+#include "model/Animation.hpp"
+#include "model/Parameters.hpp"
+#include "model/ShownText.hpp"
 
 namespace jouk {
 

@@ -6,17 +6,17 @@
 
 #include <unistd.h>
 
-#include "Aerodynamics.hpp"
-#include "ExportOptions.hpp"
-#include "ExportPictures.hpp"
-#include "FlowCsv.hpp"
+#include "model/Aerodynamics.hpp"
+#include "tools/ExportOptions.hpp"
+#include "export/ExportPictures.hpp"
+#include "export/FlowCsv.hpp"
 #include "JoukVersion.hpp"
-#include "LiftCsv.hpp"
-#include "Mdl_Common.hpp"
-#include "NoteText.hpp"
-#include "OutputFile.hpp"
-#include "ReadingNotes.hpp"
-#include "Recompute.hpp"
+#include "model/LiftCsv.hpp"
+#include "model/Mdl_Common.hpp"
+#include "export/NoteText.hpp"
+#include "export/OutputFile.hpp"
+#include "model/ReadingNotes.hpp"
+#include "model/Recompute.hpp"
 
 namespace {
 

@@ -42,7 +42,7 @@
 #include <cstring>
 #include <vector>
 
-#include "SectionGeometry.hpp"
+#include "model/SectionGeometry.hpp"
 
 namespace {
 

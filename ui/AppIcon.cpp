@@ -1,4 +1,4 @@
-#include "AppIcon.hpp"
+#include "ui/AppIcon.hpp"
 
 // The resources live in the ui library; registering them here keeps the linker from dropping
 // them from a program that uses the library.

@@ -1,4 +1,4 @@
-#include "Form1.hpp"
+#include "ui/Form1.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -14,24 +14,24 @@
 #include <utility>
 #include <vector>
 
-#include "Aerodynamics.hpp"
-#include "Animation.hpp"
-#include "AppIcon.hpp"
-#include "FlowPicture.hpp"
-#include "Form_About.hpp"
-#include "Form_Lift.hpp"
-#include "LabelFit.hpp"
-#include "ModelText.hpp"
-#include "NoteText.hpp"
-#include "NumberText.hpp"
-#include "ParameterScrollBar.hpp"
-#include "ParameterTextBox.hpp"
-#include "PlotMenu.hpp"
-#include "PlotView.hpp"
-#include "ReadingNotes.hpp"
-#include "Recompute.hpp"
-#include "Twips.hpp"
-#include "Widgets.hpp"
+#include "model/Aerodynamics.hpp"
+#include "model/Animation.hpp"
+#include "ui/AppIcon.hpp"
+#include "model/FlowPicture.hpp"
+#include "ui/Form_About.hpp"
+#include "ui/Form_Lift.hpp"
+#include "ui/LabelFit.hpp"
+#include "ui/ModelText.hpp"
+#include "export/NoteText.hpp"
+#include "model/NumberText.hpp"
+#include "ui/ParameterScrollBar.hpp"
+#include "ui/ParameterTextBox.hpp"
+#include "ui/PlotMenu.hpp"
+#include "ui/PlotView.hpp"
+#include "model/ReadingNotes.hpp"
+#include "model/Recompute.hpp"
+#include "ui/Twips.hpp"
+#include "ui/Widgets.hpp"
 
 namespace {
 

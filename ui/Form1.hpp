@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-#include "Mdl_Common.hpp"
-#include "Parameters.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/Parameters.hpp"
 
 class QAction;
 class QCloseEvent;

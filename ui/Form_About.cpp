@@ -1,15 +1,15 @@
-#include "Form_About.hpp"
+#include "ui/Form_About.hpp"
 
 #include <QColor>
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
 
-#include "AboutText.hpp"
-#include "AppIcon.hpp"
-#include "LabelFit.hpp"
-#include "Twips.hpp"
-#include "Widgets.hpp"
+#include "ui/AboutText.hpp"
+#include "ui/AppIcon.hpp"
+#include "ui/LabelFit.hpp"
+#include "ui/Twips.hpp"
+#include "ui/Widgets.hpp"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Form_Lift.hpp"
+#include "ui/Form_Lift.hpp"
 
 #include <QFont>
 #include <QGridLayout>
@@ -8,10 +8,10 @@
 #include <QVector>
 #include <algorithm>
 
-#include "AppIcon.hpp"
-#include "ModelText.hpp"
-#include "PressurePlot.hpp"
-#include "Widgets.hpp"
+#include "ui/AppIcon.hpp"
+#include "ui/ModelText.hpp"
+#include "ui/PressurePlot.hpp"
+#include "ui/Widgets.hpp"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "Aerodynamics.hpp"
+#include "model/Aerodynamics.hpp"
 
 class QLabel;
 class PressurePlot;

@@ -1,4 +1,4 @@
-#include "LabelFit.hpp"
+#include "ui/LabelFit.hpp"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "ModelText.hpp"
+#include "ui/ModelText.hpp"
 
 #include <QCoreApplication>
 

@@ -5,8 +5,8 @@
 #include <QString>
 #include <string>
 
-#include "Parameters.hpp"
-#include "Recompute.hpp"
+#include "model/Parameters.hpp"
+#include "model/Recompute.hpp"
 
 // The caption of the parameter's label ("δ =", "Scale =").
 QString ParameterLabel(const jouk::ParameterSpec& p);

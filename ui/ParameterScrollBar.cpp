@@ -1,4 +1,4 @@
-#include "ParameterScrollBar.hpp"
+#include "ui/ParameterScrollBar.hpp"
 
 #include <cstdlib>
 

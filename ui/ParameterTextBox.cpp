@@ -1,4 +1,4 @@
-#include "ParameterTextBox.hpp"
+#include "ui/ParameterTextBox.hpp"
 
 #include <QFocusEvent>
 

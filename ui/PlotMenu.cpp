@@ -1,4 +1,4 @@
-#include "PlotMenu.hpp"
+#include "ui/PlotMenu.hpp"
 
 #include <QAction>
 #include <QClipboard>
@@ -10,11 +10,11 @@
 #include <QStandardPaths>
 #include <memory>
 
-#include "ExportPictures.hpp"
-#include "FlowCsv.hpp"
-#include "Form1.hpp"
-#include "OutputFile.hpp"
-#include "PlotView.hpp"
+#include "export/ExportPictures.hpp"
+#include "export/FlowCsv.hpp"
+#include "ui/Form1.hpp"
+#include "export/OutputFile.hpp"
+#include "ui/PlotView.hpp"
 
 namespace {
 

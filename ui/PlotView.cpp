@@ -1,4 +1,4 @@
-#include "PlotView.hpp"
+#include "ui/PlotView.hpp"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -12,7 +12,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "Raster.hpp"
+#include "model/Raster.hpp"
 
 class QFocusEvent;
 class QPaintEvent;

@@ -1,4 +1,4 @@
-#include "PressurePlot.hpp"
+#include "ui/PressurePlot.hpp"
 
 #include <QFontMetricsF>
 #include <QPainter>

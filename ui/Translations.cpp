@@ -1,4 +1,4 @@
-#include "Translations.hpp"
+#include "ui/Translations.hpp"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

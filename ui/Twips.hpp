@@ -3,7 +3,7 @@
 
 #include <QRect>
 
-#include "Parameters.hpp"
+#include "model/Parameters.hpp"
 
 inline constexpr int kTwipsPerPixel = 15;
 

@@ -6,7 +6,7 @@
 
 #include <QRect>
 #include <QString>
-#include "AppIcon.hpp"
+#include "ui/AppIcon.hpp"
 
 // Gives a window its object name, its caption and the program's icon.
 inline void NameWindow(QWidget& window, const char* name, const QString& caption) {

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
-#include "AppIcon.hpp"
-#include "Form1.hpp"
+#include "ui/AppIcon.hpp"
+#include "ui/Form1.hpp"
 #include "JoukVersion.hpp"
-#include "ShownText.hpp"
-#include "Translations.hpp"
+#include "model/ShownText.hpp"
+#include "ui/Translations.hpp"
 
 namespace {
 

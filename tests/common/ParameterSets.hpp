@@ -1,7 +1,7 @@
 // Parameter sets shared by the tests and the benchmarks.
 #pragma once
 
-#include "Recompute.hpp"
+#include "model/Recompute.hpp"
 
 namespace jouk::testing {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "GifDecoder.hpp"
-#include "GifEncoder.hpp"
+#include "tests/export/GifDecoder.hpp"
+#include "export/GifEncoder.hpp"
 
 namespace jouk {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "NoteText.hpp"
-#include "ReadingNotes.hpp"
-#include "Recompute.hpp"
+#include "export/NoteText.hpp"
+#include "model/ReadingNotes.hpp"
+#include "model/Recompute.hpp"
 
 namespace jouk {
 namespace {

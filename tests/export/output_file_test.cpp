@@ -12,7 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "OutputFile.hpp"
+#include "export/OutputFile.hpp"
 
 namespace jouk {
 namespace {

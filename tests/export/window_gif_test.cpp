@@ -5,9 +5,9 @@
 #include <QImage>
 #include <string>
 
-#include "ExportPictures.hpp"
-#include "GifDecoder.hpp"
-#include "Recompute.hpp"
+#include "export/ExportPictures.hpp"
+#include "tests/export/GifDecoder.hpp"
+#include "model/Recompute.hpp"
 
 namespace jouk {
 namespace {

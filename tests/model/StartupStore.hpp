@@ -1,7 +1,7 @@
 // A loaded store holding the start-up parameters, set directly rather than parsed from text.
 #pragma once
 
-#include "Mdl_Common.hpp"
+#include "model/Mdl_Common.hpp"
 
 namespace jouk::testing {
 

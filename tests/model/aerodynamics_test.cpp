@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "Aerodynamics.hpp"
-#include "LiftCsv.hpp"
-#include "Mdl_ZORAP.hpp"
-#include "Recompute.hpp"
-#include "SurfaceFlow.hpp"
-#include "Tolerance.hpp"
+#include "model/Aerodynamics.hpp"
+#include "model/LiftCsv.hpp"
+#include "model/Mdl_ZORAP.hpp"
+#include "model/Recompute.hpp"
+#include "model/SurfaceFlow.hpp"
+#include "tests/model/Tolerance.hpp"
 
 namespace jouk {
 namespace {

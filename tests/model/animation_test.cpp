@@ -7,11 +7,11 @@
 #include <random>
 #include <vector>
 
-#include "Animation.hpp"
-#include "Mdl_Common.hpp"
-#include "ParameterSets.hpp"
-#include "Recompute.hpp"
-#include "Tolerance.hpp"
+#include "model/Animation.hpp"
+#include "model/Mdl_Common.hpp"
+#include "tests/common/ParameterSets.hpp"
+#include "model/Recompute.hpp"
+#include "tests/model/Tolerance.hpp"
 
 namespace jouk {
 namespace {

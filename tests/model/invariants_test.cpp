@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "Mdl_Common.hpp"
-#include "Mdl_ZORAP.hpp"
-#include "NumberText.hpp"
-#include "Recompute.hpp"
-#include "Tolerance.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/Mdl_ZORAP.hpp"
+#include "model/NumberText.hpp"
+#include "model/Recompute.hpp"
+#include "tests/model/Tolerance.hpp"
 
 namespace jouk {
 namespace {

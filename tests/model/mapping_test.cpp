@@ -5,12 +5,12 @@
 #include <ostream>
 #include <string>
 
-#include "Mdl_Common.hpp"
-#include "Mdl_ZORAP.hpp"
-#include "Recompute.hpp"
-#include "SectionLookup.hpp"
-#include "StartupStore.hpp"
-#include "Tolerance.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/Mdl_ZORAP.hpp"
+#include "model/Recompute.hpp"
+#include "model/SectionLookup.hpp"
+#include "tests/model/StartupStore.hpp"
+#include "tests/model/Tolerance.hpp"
 
 namespace jouk {
 namespace {

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "NumberText.hpp"
+#include "model/NumberText.hpp"
 
 namespace jouk {
 namespace {

@@ -4,9 +4,9 @@
 #include <set>
 #include <string>
 
-#include "NumberText.hpp"
-#include "Parameters.hpp"
-#include "Recompute.hpp"
+#include "model/NumberText.hpp"
+#include "model/Parameters.hpp"
+#include "model/Recompute.hpp"
 
 namespace jouk {
 namespace {

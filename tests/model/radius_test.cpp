@@ -5,8 +5,8 @@
 #include <ostream>
 #include <string>
 
-#include "Mdl_ZORAP.hpp"
-#include "Tolerance.hpp"
+#include "model/Mdl_ZORAP.hpp"
+#include "tests/model/Tolerance.hpp"
 
 namespace jouk {
 namespace {

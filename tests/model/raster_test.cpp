@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "FlowPicture.hpp"
-#include "Raster.hpp"
+#include "model/FlowPicture.hpp"
+#include "model/Raster.hpp"
 
 namespace jouk {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "NumberText.hpp"
-#include "ReadingNotes.hpp"
-#include "Recompute.hpp"
+#include "model/NumberText.hpp"
+#include "model/ReadingNotes.hpp"
+#include "model/Recompute.hpp"
 
 namespace jouk {
 namespace {

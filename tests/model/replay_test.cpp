@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "Animation.hpp"
-#include "ContourCuts.hpp"
-#include "FlowPicture.hpp"
-#include "Mdl_Common.hpp"
-#include "ParameterSets.hpp"
-#include "Raster.hpp"
-#include "Recompute.hpp"
+#include "model/Animation.hpp"
+#include "model/ContourCuts.hpp"
+#include "model/FlowPicture.hpp"
+#include "model/Mdl_Common.hpp"
+#include "tests/common/ParameterSets.hpp"
+#include "model/Raster.hpp"
+#include "model/Recompute.hpp"
 
 namespace jouk {
 namespace {

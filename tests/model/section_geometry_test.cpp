@@ -4,10 +4,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "Mdl_Common.hpp"
-#include "Mdl_ZORAP.hpp"
-#include "SectionGeometry.hpp"
-#include "Tolerance.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/Mdl_ZORAP.hpp"
+#include "model/SectionGeometry.hpp"
+#include "tests/model/Tolerance.hpp"
 
 namespace jouk {
 namespace {

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "Mdl_Common.hpp"
-#include "SectionGeometry.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/SectionGeometry.hpp"
 
 namespace jouk {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "Mdl_Common.hpp"
-#include "Mdl_ZORAP.hpp"
-#include "Recompute.hpp"
-#include "StartupStore.hpp"
-#include "Tolerance.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/Mdl_ZORAP.hpp"
+#include "model/Recompute.hpp"
+#include "tests/model/StartupStore.hpp"
+#include "tests/model/Tolerance.hpp"
 
 namespace jouk {
 namespace {

@@ -3,9 +3,9 @@
 #include <ostream>
 #include <string>
 
-#include "Mdl_Common.hpp"
-#include "Recompute.hpp"
-#include "SectionLookup.hpp"
+#include "model/Mdl_Common.hpp"
+#include "model/Recompute.hpp"
+#include "model/SectionLookup.hpp"
 
 namespace jouk {
 namespace {

@@ -13,13 +13,13 @@
 #include <map>
 #include <vector>
 
-#include "ExportPictures.hpp"
-#include "FlowPicture.hpp"
-#include "Form1.hpp"
-#include "PlotMenu.hpp"
-#include "PlotView.hpp"
-#include "Recompute.hpp"
-#include "UiTestSupport.hpp"
+#include "export/ExportPictures.hpp"
+#include "model/FlowPicture.hpp"
+#include "ui/Form1.hpp"
+#include "ui/PlotMenu.hpp"
+#include "ui/PlotView.hpp"
+#include "model/Recompute.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "ExportOptions.hpp"
+#include "tools/ExportOptions.hpp"
 
 namespace jouk {
 namespace {

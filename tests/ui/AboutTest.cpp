@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "AboutText.hpp"
-#include "Form_About.hpp"
-#include "UiTestSupport.hpp"
+#include "ui/AboutText.hpp"
+#include "ui/Form_About.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 
 class AboutTest : public QObject {
   Q_OBJECT

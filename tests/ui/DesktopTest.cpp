@@ -7,11 +7,11 @@
 #include <QtTest>
 #include <cmath>
 
-#include "Form1.hpp"
-#include "Form_About.hpp"
-#include "Form_Lift.hpp"
-#include "ParameterTextBox.hpp"
-#include "UiTestSupport.hpp"
+#include "ui/Form1.hpp"
+#include "ui/Form_About.hpp"
+#include "ui/Form_Lift.hpp"
+#include "ui/ParameterTextBox.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 

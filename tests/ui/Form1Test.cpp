@@ -13,11 +13,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "Form1.hpp"
-#include "NumberText.hpp"
-#include "PlotView.hpp"
-#include "Recompute.hpp"
-#include "UiTestSupport.hpp"
+#include "ui/Form1.hpp"
+#include "model/NumberText.hpp"
+#include "ui/PlotView.hpp"
+#include "model/Recompute.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <QtTest>
 #include <cmath>
 
-#include "FlowPicture.hpp"
-#include "Form1.hpp"
-#include "PlotView.hpp"
-#include "UiTestSupport.hpp"
+#include "model/FlowPicture.hpp"
+#include "ui/Form1.hpp"
+#include "ui/PlotView.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 

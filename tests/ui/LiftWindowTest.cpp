@@ -4,10 +4,10 @@
 #include <QPixmap>
 #include <QtTest>
 
-#include "Aerodynamics.hpp"
-#include "Form_Lift.hpp"
-#include "PressurePlot.hpp"
-#include "UiTestSupport.hpp"
+#include "model/Aerodynamics.hpp"
+#include "ui/Form_Lift.hpp"
+#include "ui/PressurePlot.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 

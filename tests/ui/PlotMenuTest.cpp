@@ -14,11 +14,11 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "Aerodynamics.hpp"
-#include "Form1.hpp"
-#include "Form_Lift.hpp"
-#include "PlotMenu.hpp"
-#include "UiTestSupport.hpp"
+#include "model/Aerodynamics.hpp"
+#include "ui/Form1.hpp"
+#include "ui/Form_Lift.hpp"
+#include "ui/PlotMenu.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 

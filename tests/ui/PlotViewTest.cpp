@@ -8,7 +8,7 @@
 #include <limits>
 #include <vector>
 
-#include "PlotView.hpp"
+#include "ui/PlotView.hpp"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <cstddef>
 #include <cstdlib>
 
-#include "Form1.hpp"
-#include "Recompute.hpp"
-#include "UiTestSupport.hpp"
+#include "ui/Form1.hpp"
+#include "model/Recompute.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 
 extern "C" {
 void* __libc_malloc(std::size_t size);

@@ -7,11 +7,11 @@
 #include <cstring>
 #include <memory>
 
-#include "Form1.hpp"
-#include "Mdl_Common.hpp"
-#include "PlotView.hpp"
-#include "Recompute.hpp"
-#include "UiTestSupport.hpp"
+#include "ui/Form1.hpp"
+#include "model/Mdl_Common.hpp"
+#include "ui/PlotView.hpp"
+#include "model/Recompute.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 

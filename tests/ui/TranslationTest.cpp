@@ -15,13 +15,13 @@
 #include <clocale>
 #include <cstdio>
 
-#include "Aerodynamics.hpp"
-#include "Form1.hpp"
-#include "Form_About.hpp"
-#include "Form_Lift.hpp"
-#include "ModelText.hpp"
-#include "Translations.hpp"
-#include "UiTestSupport.hpp"
+#include "model/Aerodynamics.hpp"
+#include "ui/Form1.hpp"
+#include "ui/Form_About.hpp"
+#include "ui/Form_Lift.hpp"
+#include "ui/ModelText.hpp"
+#include "ui/Translations.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 

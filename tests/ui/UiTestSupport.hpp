@@ -17,13 +17,13 @@
 #include <optional>
 #include <string>
 
-#include "FlowPicture.hpp"
-#include "Form1.hpp"
-#include "ParameterSets.hpp"
-#include "PlotView.hpp"
-#include "Raster.hpp"
-#include "Recompute.hpp"
-#include "SectionLookup.hpp"
+#include "model/FlowPicture.hpp"
+#include "ui/Form1.hpp"
+#include "tests/common/ParameterSets.hpp"
+#include "ui/PlotView.hpp"
+#include "model/Raster.hpp"
+#include "model/Recompute.hpp"
+#include "model/SectionLookup.hpp"
 
 // The child of parent named name; a missing control ends the test program.
 template <class T>

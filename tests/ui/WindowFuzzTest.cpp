@@ -11,10 +11,10 @@
 #include <random>
 #include <string>
 
-#include "Form1.hpp"
-#include "PlotView.hpp"
-#include "Recompute.hpp"
-#include "UiTestSupport.hpp"
+#include "ui/Form1.hpp"
+#include "ui/PlotView.hpp"
+#include "model/Recompute.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Form1.hpp"
-#include "PlotView.hpp"
+#include "ui/Form1.hpp"
+#include "ui/PlotView.hpp"
 
 namespace {
 
