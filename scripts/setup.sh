@@ -16,9 +16,10 @@ JOUK_FULL_PACKAGES=(libgtest-dev libgmock-dev help2man)
 # desktop entry and AppStream metainfo, groff to render the manual pages in their test, prlimit
 # (util-linux) for the file-size limit test of the exporter, Qt's own translations, which the
 # window loads when they are there and its translation test checks, and the sources of the C
-# library's locales, from which that test makes de_DE.UTF-8 and the others for itself.
+# library's locales, from which that test makes de_DE.UTF-8 and the others for itself; and what
+# `cpack -G DEB` and the package's test use: dpkg-shlibdeps (dpkg-dev), file and lintian.
 JOUK_CHECK_PACKAGES=(clang libclang-rt-dev llvm desktop-file-utils appstream groff-base
-  util-linux qt6-translations-l10n locales)
+  util-linux qt6-translations-l10n locales dpkg-dev file lintian)
 
 jouk_install_packages() {
   local missing=()
