@@ -2,13 +2,14 @@
 // window closes.
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "ui/AppIcon.hpp"
-#include "ui/Form1.hpp"
 #include "JoukVersion.hpp"
 #include "model/ShownText.hpp"
+#include "ui/AppIcon.hpp"
+#include "ui/Form1.hpp"
 #include "ui/Translations.hpp"
 
 namespace {
@@ -43,6 +44,37 @@ int UnknownOption(const char* option) {
   return 2;
 }
 
+// The toolkit gives up with a fatal error, and a core dump, when it finds no display to open a
+// window on. While the application starts, its messages are caught here instead: the platform's
+// warnings are held back, and a fatal error becomes one line that says what to do, with status 1.
+// The handler is installed only while the application starts.
+void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtFatalMsg) {
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const bool none =
+        (display == nullptr || *display == '\0') && (wayland == nullptr || *wayland == '\0');
+    if (none) {
+      std::fputs(
+          "joukowsky-streamlines: there is no display to open the window on; run it in a "
+          "desktop session, or give -platform offscreen to run it without one.\n",
+          stderr);
+    } else {
+      std::fprintf(
+          stderr,
+          "joukowsky-streamlines: the display %s cannot be opened; run it in a desktop "
+          "session, or give -platform offscreen to run it without one.\n",
+          jouk::ShownText(display != nullptr && *display != '\0' ? display : wayland).c_str());
+    }
+    std::fflush(stderr);
+    std::_Exit(1);
+  }
+  const bool platform =
+      context.category != nullptr && std::strncmp(context.category, "qt.qpa", 6) == 0;
+  if (platform) return;
+  std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -60,7 +92,9 @@ int main(int argc, char* argv[]) {
     }
     if (std::strncmp(argv[k], "--", 2) == 0) return UnknownOption(argv[k]);
   }
+  qInstallMessageHandler(StartupMessages);
   QApplication app(argc, argv);
+  qInstallMessageHandler(nullptr);
   // The window's language follows the system's locale; English when there is no translation.
   SetUpLanguage();
   QApplication::setApplicationVersion(QString::fromLatin1(jouk::kVersion));
