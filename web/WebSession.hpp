@@ -23,10 +23,10 @@ struct WebSession {
 
   FlowState st;
   ParameterTexts texts;
-  RecomputeStatus status;       // of the last recompute
-  RasterImage picture;          // the plot's pixels, 0xffRRGGBB
+  RecomputeStatus status;          // of the last recompute
+  RasterImage picture;             // the plot's pixels, 0xffRRGGBB
   std::vector<std::uint8_t> rgba;  // the same pixels as the canvas takes them: R, G, B, A
-  int ticks = 0;                // ticks drawn since the last start
+  int ticks = 0;                   // ticks drawn since the last start
 };
 
 // Whether a picture of width × height pixels and the pen width are within the session's limits.

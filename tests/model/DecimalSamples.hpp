@@ -1,6 +1,7 @@
 // Deterministic doubles and decimal texts for the tests of the text conversions: the same
-// sequence on every machine (integer arithmetic only), so that the desktop's and the browser's
-// builds can be compared by a hash of what they make of it.
+// sequence on every machine (integer arithmetic and IEEE operations only, and at most one draw
+// in any expression, whose operands compilers evaluate in different orders), so that the desktop's
+// and the browser's builds can be compared by a hash of what they make of it.
 #pragma once
 
 #include <cmath>
@@ -68,9 +69,11 @@ inline double SampleOf(SampleKind kind, SampleRandom& r) {
     case SampleKind::kHuge:
       v = FromBits(mantissa | (static_cast<std::uint64_t>(1990 + r.Below(57)) << 52));
       break;
-    case SampleKind::kWhole:
-      v = static_cast<double>(r.Next() >> r.Below(64));
+    case SampleKind::kWhole: {
+      const std::uint64_t bits = r.Next();  // one draw per statement: the same order everywhere
+      v = static_cast<double>(bits >> r.Below(64));
       break;
+    }
     case SampleKind::kHundredths: {
       double scale = 1;
       for (int d = 1 + r.Below(8); d > 0; --d) scale *= 10;
@@ -119,7 +122,8 @@ inline std::string DecimalForm(SampleRandom& r) {
   }
   if (r.Below(2) != 0) {
     const int e = r.Below(801) - 400;
-    form += 'e' + std::string(e < 0 ? "-" : (r.Below(2) != 0 ? "+" : "")) + std::to_string(e < 0 ? -e : e);
+    form += 'e' + std::string(e < 0 ? "-" : (r.Below(2) != 0 ? "+" : "")) +
+            std::to_string(e < 0 ? -e : e);
   }
   return form;
 }

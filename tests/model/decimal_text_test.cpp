@@ -54,8 +54,8 @@ const std::string kZeros323(323, '0');
 INSTANTIATE_TEST_SUITE_P(
     Limits, ShortestFixedTest,
     ::testing::Values(
-        FixedCase{"hundredths", 0.12, "0.12"}, FixedCase{"sum_of_tenths", 0.1 + 0.2,
-                                                         "0.30000000000000004"},
+        FixedCase{"hundredths", 0.12, "0.12"},
+        FixedCase{"sum_of_tenths", 0.1 + 0.2, "0.30000000000000004"},
         FixedCase{"third", 1.0 / 3.0, "0.3333333333333333"}, FixedCase{"negative_zero", -0.0, "-0"},
         FixedCase{"zero", 0.0, "0"}, FixedCase{"negative_whole", -10.0, "-10"},
         FixedCase{"largest_exact_whole", 9007199254740991.0, "9007199254740991"},
@@ -64,15 +64,13 @@ INSTANTIATE_TEST_SUITE_P(
         // than the shortest digits padded with zeros.
         FixedCase{"ten_to_23", 1e23, "99999999999999991611392"},
         FixedCase{"two_to_70", 1180591620717411303424.0, "1180591620717411303424"},
-        FixedCase{"largest",
-                  DBL_MAX,
+        FixedCase{"largest", DBL_MAX,
                   "17976931348623157081452742373170435679807056752584499659891747680315726078002853"
                   "87605895586327668781715404589535143824642343213268894641827684675467035375169860"
                   "49910576551282076245490090389328944075868508455133942304583236903222948165808559"
                   "332123348274797826204144723168738177180919299881250404026184124858368"},
         FixedCase{"smallest_subnormal", 4.9406564584124654e-324, "0." + kZeros323 + "5"},
-        FixedCase{"smallest_normal", DBL_MIN,
-                  "0." + std::string(307, '0') + "22250738585072014"},
+        FixedCase{"smallest_normal", DBL_MIN, "0." + std::string(307, '0') + "22250738585072014"},
         // 2^-296 = 7.8545495444763624…e-90: its nearest 16-digit decimal, …362e-90, lies below
         // the half gap under it, which is half as wide as the one above; the next one up,
         // …363e-90, reads back.
@@ -96,16 +94,16 @@ TEST_P(FallbackAgainstCharconvTest, WritesTheSameTexts) {
     const std::string got = ShortestFixedByPrintf(v);
     if (got != expected) {
       ++differences;
-      ADD_FAILURE() << "bits " << std::hex << BitsOf(v) << ": to_chars " << expected
-                    << ", printf " << got;
+      ADD_FAILURE() << "bits " << std::hex << BitsOf(v) << ": to_chars " << expected << ", printf "
+                    << got;
     }
   }
 }
 
 // The exact decimal halfway between v > 0 and the next double up, when long double holds it.
 std::string Midpoint(double v) {
-  const long double m = (static_cast<long double>(v) +
-                         static_cast<long double>(std::nextafter(v, HUGE_VAL))) / 2;
+  const long double m =
+      (static_cast<long double>(v) + static_cast<long double>(std::nextafter(v, HUGE_VAL))) / 2;
   char text[900];
   std::snprintf(text, sizeof text, "%.800Le", m);
   return text;
@@ -142,7 +140,7 @@ TEST_P(FallbackAgainstCharconvTest, ReadsTheSameDoubles) {
 }
 
 std::string KindName(const ::testing::TestParamInfo<SampleKind>& info) {
-  static const char* const names[] = {"any_bits", "tiny",     "huge",         "whole",
+  static const char* const names[] = {"any_bits",   "tiny",     "huge",         "whole",
                                       "hundredths", "moderate", "power_of_two", "short_decimal"};
   return names[static_cast<int>(info.param)];
 }
