@@ -44,7 +44,7 @@ Significand Rounded(double v, int p) {
 }
 
 // The next decimal up with as many digits: the last digit plus one, carried (9.99 × 10^e becomes
-// 1.00 × 10^(e+1)).
+// 1.00 × 10^(e+1); no power of two of the doubles needs the carry, but the step stays exact).
 Significand NextUp(Significand s) {
   std::size_t i = s.digits.size();
   while (i > 0 && s.digits[i - 1] == '9') s.digits[--i] = '0';

@@ -100,6 +100,23 @@ TEST_P(FallbackAgainstCharconvTest, WritesTheSameTexts) {
   }
 }
 
+// Every power of two and its two neighbours: the only doubles whose gap below is narrower than
+// the gap above.
+TEST(FallbackAgainstCharconv, EveryPowerOfTwoAndItsNeighbours) {
+  int differences = 0;
+  for (int e = -1074; e <= 1023 && differences < 5; ++e) {
+    const double p = std::ldexp(1.0, e);
+    for (const double v : {std::nextafter(p, 0.0), p, std::nextafter(p, HUGE_VAL)}) {
+      if (v == 0 || std::isinf(v) || ShortestFixedByPrintf(v) == ShortestFixedByCharconv(v)) {
+        continue;
+      }
+      ++differences;
+      ADD_FAILURE() << "2^" << e << " or beside it: to_chars " << ShortestFixedByCharconv(v)
+                    << ", printf " << ShortestFixedByPrintf(v);
+    }
+  }
+}
+
 // The exact decimal halfway between v > 0 and the next double up, when long double holds it.
 std::string Midpoint(double v) {
   const long double m =
