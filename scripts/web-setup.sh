@@ -34,7 +34,7 @@ jouk_web_build() {
     -DCMAKE_TOOLCHAIN_FILE="$JOUK_EMSCRIPTEN_TOOLCHAIN" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" \
     -DJOUK_NATIVE_BUILD="${JOUK_NATIVE_BUILD:-$JOUK_ROOT/build}" "${launcher[@]}" "$@" >/dev/null
-  NODE_PATH=/usr/share/nodejs cmake --build "$JOUK_WEB_BUILD" --parallel "$(nproc)"
+  cmake --build "$JOUK_WEB_BUILD" --parallel "$(nproc)"
 }
 
 jouk_web_test() {
