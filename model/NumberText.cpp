@@ -1,11 +1,9 @@
 #include "model/NumberText.hpp"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
-#include <limits>
-#include <system_error>
+
+#include "model/DecimalText.hpp"
 
 namespace jouk {
 
@@ -29,25 +27,6 @@ std::string_view ExponentAt(std::string_view text, std::size_t p) {
   std::size_t q = p + 1;
   if (q < text.size() && (text[q] == '+' || text[q] == '-')) ++q;
   return Digits(text, q).empty() ? std::string_view{} : text.substr(p + 1, q - p - 1);
-}
-
-// Decimal exponent of the first significant digit of the mantissa digits "int.frac" (0 for
-// "1.5", 2 for "123", −3 for "0.001").
-long long LeadingExponent(std::string_view intPart, std::string_view fracPart) {
-  const std::size_t i = intPart.find_first_not_of('0');
-  if (i != std::string_view::npos) return static_cast<long long>(intPart.size() - i) - 1;
-  const std::size_t f = fracPart.find_first_not_of('0');
-  return f != std::string_view::npos ? -static_cast<long long>(f) - 1 : 0;
-}
-
-// The value of an exponent's text ("-12"), saturated far beyond any double's range.
-long long ExponentValue(std::string_view exponent) {
-  const bool negative = !exponent.empty() && exponent.front() == '-';
-  long long e = 0;
-  for (const char c : exponent) {
-    if (IsDigit(c)) e = std::min<long long>(e * 10 + (c - '0'), 1'000'000'000);
-  }
-  return negative ? -e : e;
 }
 
 // The parts of the number at the start of text, after its blanks.
@@ -79,16 +58,7 @@ double TextToNumber(std::string_view text) {
   std::string form(n.intPart.empty() ? "0" : n.intPart);
   if (!n.fracPart.empty()) form.append(".").append(n.fracPart);
   if (!n.expPart.empty()) form.append("e").append(n.expPart);
-  double value = 0.0;
-  const auto [end, ec] = std::from_chars(form.data(), form.data() + form.size(), value);
-  (void)end;
-  if (ec == std::errc::result_out_of_range) {
-    // Too large or too small for a double: decide by the order of magnitude.
-    const bool overflow = LeadingExponent(n.intPart, n.fracPart) + ExponentValue(n.expPart) > 0;
-    value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
-  } else if (ec != std::errc()) {
-    value = 0.0;
-  }
+  const double value = ReadDecimal(form);
   return n.negative ? -value : value;
 }
 
@@ -99,10 +69,7 @@ std::size_t NumberEnd(std::string_view text) {
 std::string NumberToText(double v) {
   if (std::isnan(v)) return "nan";
   if (std::isinf(v)) return v < 0 ? "-inf" : "inf";
-  // Fixed notation without precision gives the shortest text that reads back as v.
-  std::array<char, 400> buf{};
-  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed);
-  return std::string(buf.data(), res.ptr);
+  return ShortestFixed(v);
 }
 
 }  // namespace jouk

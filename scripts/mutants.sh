@@ -15,7 +15,9 @@ trap 'rm -rf "$work"' EXIT
 # slip is. Fields are separated by " | ". Slips that cannot change any result are left out: the
 # map's angle shifted by half a turn on the other side of the circle (its exponent 2 cancels the
 # shift), or the angular step turned the other way (only sin θ enters the radius, and the
-# abscissa is the non-negative root).
+# abscissa is the non-negative root), or the carry of the next decimal up in the text fallback
+# (it is taken only next to a power of two, and no power of two of the doubles needs the carry:
+# the model tests try every one).
 faults=$(cat <<'EOF'
 model/Mdl_ZORAP.hpp | kRadiusPassLimit = 50; | kRadiusPassLimit = 49; | one update fewer allowed
 model/Mdl_ZORAP.cpp | if (n == kRadiusPassLimit) { | if (n == kRadiusPassLimit + 1) { | one update more allowed
@@ -67,6 +69,11 @@ model/NumberText.cpp | n.end = n.expPart.empty() ? p : p + 1 + n.expPart.size();
 model/Parameters.hpp | {{"HScroll_Delta", {1440, 360, 1215, 255}, 20}, 1, 30, 12, 1, 1, 100.0}}, | {{"HScroll_Delta", {1440, 360, 1215, 255}, 20}, 1, 30, 12, 1, 1, 10.0}}, | a scroll bar's divisor off by ten
 model/ContourCuts.cpp | const double amp = std::fabs(an.AmpLong); | const double amp = 0; | the long wave left out of the reach of the ripples
 model/Raster.cpp | return static_cast<int>(std::clamp(p, 0.0, static_cast<double>(n - 1))); | return static_cast<int>(std::clamp(p, 0.0, static_cast<double>(n))); | the far edge one pixel beyond the picture
+model/DecimalTextFallback.cpp | if (ValueOf(nearest) == v) return nearest; | if (ValueOf(nearest) != v) return nearest; | printf's rounding taken although it does not read back
+model/DecimalTextFallback.cpp | if (std::frexp(v, &e) == 0.5 && std::isnormal(v)) { | if (std::frexp(v, &e) == 0.25 && std::isnormal(v)) { | the narrower gap below a power of two ignored
+model/DecimalTextFallback.cpp | out.append(static_cast<std::size_t>(-s.exponent - 1), '0'); | out.append(static_cast<std::size_t>(-s.exponent), '0'); | a fixed text below 1 one zero too long
+model/DecimalTextFallback.cpp | if (v == std::trunc(v)) { | if (v == std::trunc(v) && std::fabs(v) < 0x1p53) { | whole numbers from 2^53 up padded with zeros instead of exact
+model/DecimalText.cpp | return TooLarge(form) ? std::numeric_limits<double>::infinity() : 0.0; | return TooLarge(form) ? 0.0 : std::numeric_limits<double>::infinity(); | overflow and underflow swapped
 EOF
 )
 

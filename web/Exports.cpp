@@ -1,0 +1,79 @@
+// The functions the page's script calls: plain C, each taking the session it made. Texts go in
+// and out as UTF-8 in the module's memory; the pixels are handed over as a pointer into it.
+#include <emscripten/emscripten.h>
+
+#include <new>
+
+#include "model/Animation.hpp"
+#include "web/WebSession.hpp"
+
+using jouk::web::WebSession;
+
+extern "C" {
+
+// A session for a picture of width × height device pixels drawn with a pen penWidth pixels wide;
+// null when the size is outside the limits.
+EMSCRIPTEN_KEEPALIVE WebSession* jouk_session_create(int width, int height, int penWidth) {
+  if (!jouk::web::PictureSizeAllowed(width, height, penWidth)) return nullptr;
+  return new (std::nothrow) WebSession(width, height, penWidth);
+}
+
+EMSCRIPTEN_KEEPALIVE void jouk_session_destroy(WebSession* s) {
+  delete s;
+}
+
+// Sets the text of parameter k (0..7); 0 for another k or a null text.
+EMSCRIPTEN_KEEPALIVE int jouk_set_text(WebSession* s, int k, const char* text) {
+  std::string* field = jouk::web::ParameterText(*s, k);
+  if (field == nullptr || text == nullptr) return 0;
+  *field = text;
+  return 1;
+}
+
+// The text of parameter k, or an empty text for another k.
+EMSCRIPTEN_KEEPALIVE const char* jouk_text(WebSession* s, int k) {
+  const std::string* field = jouk::web::ParameterText(*s, k);
+  return field != nullptr ? field->c_str() : "";
+}
+
+// Recomputes from the texts: 1 when accepted, 0 when rejected (see jouk_message).
+EMSCRIPTEN_KEEPALIVE int jouk_recompute(WebSession* s) {
+  return jouk::web::RecomputeFromTexts(*s) ? 1 : 0;
+}
+
+// Why the last recompute was rejected (empty when it was accepted).
+EMSCRIPTEN_KEEPALIVE const char* jouk_message(WebSession* s) {
+  return s->status.message.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void jouk_start(WebSession* s) {
+  jouk::web::StartAnimation(*s);
+}
+
+EMSCRIPTEN_KEEPALIVE void jouk_tick(WebSession* s) {
+  jouk::web::Tick(*s);
+}
+
+EMSCRIPTEN_KEEPALIVE int jouk_ticks(WebSession* s) {
+  return s->ticks;
+}
+
+// The timer's interval in milliseconds.
+EMSCRIPTEN_KEEPALIVE int jouk_tick_interval_ms() {
+  return jouk::kTickIntervalMs;
+}
+
+EMSCRIPTEN_KEEPALIVE int jouk_width(WebSession* s) {
+  return s->picture.raster().width();
+}
+
+EMSCRIPTEN_KEEPALIVE int jouk_height(WebSession* s) {
+  return s->picture.raster().height();
+}
+
+// The picture as R, G, B, A bytes, width × height × 4 of them, valid until the next call.
+EMSCRIPTEN_KEEPALIVE const unsigned char* jouk_rgba(WebSession* s) {
+  return jouk::web::CanvasPixels(*s);
+}
+
+}  // extern "C"
