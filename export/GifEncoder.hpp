@@ -9,6 +9,12 @@
 
 namespace jouk {
 
+// Delay of a GIF frame in hundredths of a second: 2, the shortest that browsers and most viewers
+// show as given (they raise 0 and 1 to 10). The window ticks every 1/100 s, so the animation
+// plays at half the window's pace; 1 would match it in the viewers that allow it and play ten
+// times slower in the others.
+inline constexpr int kGifDelayCs = 2;
+
 // A GIF89a that loops forever (NETSCAPE2.0 application extension, loop count 0), written frame
 // by frame, so that a long or large animation never holds more than one frame. Every frame is
 // whole (width × height pixels, 0xAARRGGBB, alpha ignored), shown delayCs hundredths of a second

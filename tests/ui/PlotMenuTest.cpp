@@ -15,10 +15,10 @@
 #include <QtTest>
 
 #include "model/Aerodynamics.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 #include "ui/Form1.hpp"
 #include "ui/Form_Lift.hpp"
 #include "ui/PlotMenu.hpp"
-#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 
@@ -77,7 +77,7 @@ class PlotMenuTest : public QObject {
 
     // START: the figures of the start-up flow, computed as the exporter computes them.
     StartWithTexts(form, jouk::ParameterTexts{});
-    const jouk::LiftAndPressure startup = jouk::ComputeLiftAndPressure(form.State());
+    const jouk::LiftAndPressure startup = jouk::ComputeLiftAndPressure(Store(form));
     QCOMPARE(Shown("Value_Lift"), Form_Lift::FigureText(startup.liftCoefficient));
     QCOMPARE(Shown("Value_Circulation"), QStringLiteral("0.435883"));
 
@@ -85,7 +85,7 @@ class PlotMenuTest : public QObject {
     Child<QScrollBar>(form, "HScroll_Alfa")->triggerAction(QAbstractSlider::SliderPageStepAdd);
     const QString tenDegrees = Shown("Value_Lift");
     QCOMPARE(tenDegrees,
-             Form_Lift::FigureText(jouk::ComputeLiftAndPressure(form.State()).liftCoefficient));
+             Form_Lift::FigureText(jouk::ComputeLiftAndPressure(Store(form)).liftCoefficient));
     QVERIFY(tenDegrees != Form_Lift::FigureText(startup.liftCoefficient));
     Child<PlotView>(form, "Picture3")->setFocus();
     QVERIFY(ChooseFromPlotMenu(form, "Mn_Lift", QContextMenuEvent::Keyboard));
@@ -122,7 +122,7 @@ class PlotMenuTest : public QObject {
     Child<QPushButton>(form, "Command_START")->click();
     for (const char* item : saving) QVERIFY(Child<QAction>(*menu, item)->isEnabled());
     for (int tick = 0; tick < 3; ++tick) form.Timer1_Timer();
-    QCOMPARE(form.TicksShown(), 3);
+    QCOMPARE(ShownOnPlot(form).ticks, 3);
 
     Child<QAction>(*menu, "Mn_CopyPicture")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
