@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/export/GifDecoder.hpp"
+#include "tests/export/GifFrames.hpp"
 #include "export/GifEncoder.hpp"
 
 namespace jouk {
@@ -14,6 +15,7 @@ namespace {
 
 using testing::Decode;
 using testing::Decoded;
+using testing::EncodeGif;
 using testing::Frame;
 
 constexpr std::uint32_t kBackground = 0xFF505050;  // 80,80,80
