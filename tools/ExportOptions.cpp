@@ -40,6 +40,11 @@ std::string TickTime() {
   return NumberToText(1.0 / kTicksPerTimeUnit);
 }
 
+// The pictures' ratio of width to height as text ("3:2").
+std::string AspectText() {
+  return std::to_string(kAspectWidth) + ":" + std::to_string(kAspectHeight);
+}
+
 // A whole decimal number of at most five digits without sign or leading zero, else -1.
 int PixelCount(std::string_view text) {
   if (text.empty() || text.size() > 5 || text[0] == '0') return -1;
@@ -60,8 +65,8 @@ bool ParseSize(const std::string& value, ExportOptions& out, std::string& error)
     return false;
   }
   if (kAspectHeight * w != kAspectWidth * h) {
-    error = "--size " + ShownText(value) +
-            " is not in the plot's 3:2 ratio of width to height (such as 600x400 or 900x600).";
+    error = "--size " + ShownText(value) + " is not in the plot's " + AspectText() +
+            " ratio of width to height (such as 600x400 or 900x600).";
     return false;
   }
   if (w > kMaxPictureWidth) {
@@ -311,8 +316,7 @@ std::string UsageOfTheRest() {
          R"(, the first frame;
                  0 shows the contour alone).
   --size WxH     picture size in pixels, )" +
-         std::to_string(kAspectWidth) + ":" + std::to_string(kAspectHeight) +
-         R"( like the window's plot, up to
+         AspectText() + R"( like the window's plot, up to
                  )" +
          std::to_string(kMaxPictureWidth) + "x" + std::to_string(kMaxPictureHeight) + " (default " +
          std::to_string(defaults.width) + "x" + std::to_string(defaults.height) +
