@@ -134,10 +134,10 @@ void Form1::BuildCommandsAndPlot(QWidget* client) {
 void Form1::SetTabOrder(QWidget* client) {
   std::vector<QWidget*> chain;
   for (const jouk::ControlLayout& c : jouk::FocusOrder()) {
-    chain.push_back(client->findChild<QWidget*>(QString::fromLatin1(c.name)));
+    if (auto* w = client->findChild<QWidget*>(QString::fromLatin1(c.name))) chain.push_back(w);
   }
   for (std::size_t k = 1; k < chain.size(); ++k) setTabOrder(chain[k - 1], chain[k]);
-  chain.front()->setFocus();
+  if (!chain.empty()) chain.front()->setFocus();
 }
 
 void Form1::ConnectActions() {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "export/GifEncoder.hpp"
 #include "tests/export/GifDecoder.hpp"
 #include "tests/export/GifFrames.hpp"
-#include "export/GifEncoder.hpp"
 
 namespace jouk {
 namespace {
