@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "ui/Form1.hpp"
 #include "tests/common/ParameterSets.hpp"
-#include "ui/PlotView.hpp"
 #include "tests/ui/UiTestSupport.hpp"
+#include "ui/Form1.hpp"
+#include "ui/PlotView.hpp"
 
 namespace {
 
@@ -21,7 +21,7 @@ namespace {
 std::unique_ptr<Form1> StartedWindow(const jouk::ParameterTexts& texts) {
   auto form = std::make_unique<Form1>();
   StartWithTexts(*form, texts);
-  if (form->State().nPts.empty()) qFatal("the benchmark's parameters are rejected");
+  if (Store(*form).nPts.empty()) qFatal("the benchmark's parameters are rejected");
   return form;
 }
 
@@ -33,7 +33,7 @@ void Tick(benchmark::State& state, const jouk::ParameterTexts& texts) {
     form->Timer1_Timer();
     benchmark::ClobberMemory();
   }
-  const jouk::FlowState& st = form->State();
+  const jouk::FlowState& st = Store(*form);
   int segments = 0;
   for (std::size_t i = 1; i < st.nPts.size(); ++i) segments += 4 * std::max(st.nPts[i] - 1, 0);
   state.counters["segments"] = segments;

@@ -8,17 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "export/GifEncoder.hpp"
 #include "model/Animation.hpp"
 #include "model/Mdl_Common.hpp"
 #include "model/Parameters.hpp"
 
 namespace jouk {
-
-// Delay of a GIF frame in hundredths of a second: 2, the shortest that browsers and most viewers
-// show as given (they raise 0 and 1 to 10). The window ticks every 1/100 s, so the animation
-// plays at half the window's pace; 1 would match it in the viewers that allow it and play ten
-// times slower in the others.
-inline constexpr int kGifDelayCs = 2;
 
 // What a picture shows, for its description: program, version, the eight texts and the time
 // (ticks × 0.1).

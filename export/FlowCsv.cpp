@@ -14,7 +14,8 @@ std::string StreamlinesCsv(const FlowState& st) {
   for (int k = 0; k <= kLast; ++k) {
     const int last = std::min(st.nPts[static_cast<std::size_t>(k)], kLastPoint);
     for (int i = 1; i <= last; ++i) {
-      std::snprintf(line, sizeof line, "%d,%d,%.17g,%.17g\n", k, i, st.XS(k, i), st.YS(k, i));
+      std::snprintf(line, sizeof line, "%d,%d,%.*g,%.*g\n", k, i, kCsvDigits, st.XS(k, i),
+                    kCsvDigits, st.YS(k, i));
       out += line;
     }
   }

@@ -1,13 +1,19 @@
 // The streamlines and the section table as CSV text.
 #pragma once
 
+#include <limits>
 #include <string>
 
 #include "model/Mdl_Common.hpp"
 
 namespace jouk {
 
-// "streamline,point,x,y": points 1..nPts(k) of streamlines 0..kMax, 17 significant digits.
+// Significant digits of the streamlines' coordinates: 17, enough for every double to read back
+// as itself.
+inline constexpr int kCsvDigits = std::numeric_limits<double>::max_digits10;
+
+// "streamline,point,x,y": points 1..nPts(k) of streamlines 0..kMax, kCsvDigits significant
+// digits.
 std::string StreamlinesCsv(const FlowState& st);
 
 // "row,delta,gamma,eps,mu": the 496 rows of the section table, each number in its shortest form.

@@ -233,34 +233,4 @@ bool GifWriter::Finish(std::string& bytes, std::string& error) {
   return true;
 }
 
-bool EncodeGif(const std::vector<std::vector<std::uint32_t>>& frames, int width, int height,
-               int delayCs, std::string& bytes, std::string& error) {
-  bytes.clear();
-  if (frames.empty()) {
-    error = "no frames to encode.";
-    return false;
-  }
-  if (!CheckSizeAndDelay(width, height, delayCs, error)) return false;
-  const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-  Palette palette;
-  for (std::size_t f = 0; f < frames.size(); ++f) {
-    if (frames[f].size() != pixels) {
-      error = "frame " + std::to_string(f + 1) + " has " + std::to_string(frames[f].size()) +
-              " pixels, not " + std::to_string(width) + "x" + std::to_string(height) + ".";
-      return false;
-    }
-    for (const std::uint32_t pixel : frames[f]) {
-      if (!palette.Add(Rgb(pixel))) {
-        error = "the frames hold more than 256 colours, more than a GIF palette holds.";
-        return false;
-      }
-    }
-  }
-  GifWriter writer(width, height, palette.Colours(), delayCs);
-  for (const std::vector<std::uint32_t>& frame : frames) {
-    if (!writer.AddFrame(frame.data(), width)) break;
-  }
-  return writer.Finish(bytes, error);
-}
-
 }  // namespace jouk

@@ -9,6 +9,12 @@
 
 namespace jouk {
 
+// Delay of a GIF frame in hundredths of a second: 2, the shortest that browsers and most viewers
+// show as given (they raise 0 and 1 to 10). The window ticks every 1/100 s, so the animation
+// plays at half the window's pace; 1 would match it in the viewers that allow it and play ten
+// times slower in the others.
+inline constexpr int kGifDelayCs = 2;
+
 // A GIF89a that loops forever (NETSCAPE2.0 application extension, loop count 0), written frame
 // by frame, so that a long or large animation never holds more than one frame. Every frame is
 // whole (width × height pixels, 0xAARRGGBB, alpha ignored), shown delayCs hundredths of a second
@@ -38,14 +44,5 @@ class GifWriter {
   std::string error_;
   std::unique_ptr<Encoder> encoder_;
 };
-
-// Frames are width × height pixels, row by row, 0xAARRGGBB (the layout of Qt's QRgb and of an
-// RGB32 image; alpha is ignored). Encodes them as a GIF89a that loops forever (NETSCAPE2.0
-// application extension, loop count 0), each frame shown delayCs hundredths of a second, with one
-// global palette of the distinct colours. Returns false with a one-line reason in error (no
-// frames, a size outside 1..65535, a frame of the wrong size, more than 256 colours, a delay
-// outside 0..65535, a giflib error); bytes is then empty.
-bool EncodeGif(const std::vector<std::vector<std::uint32_t>>& frames, int width, int height,
-               int delayCs, std::string& bytes, std::string& error);
 
 }  // namespace jouk

@@ -1,5 +1,7 @@
 #include "model/Parameters.hpp"
 
+#include "model/NumberText.hpp"
+
 namespace jouk {
 
 const ParameterSpec* ParameterByOption(std::string_view option) {
@@ -7,6 +9,26 @@ const ParameterSpec* ParameterByOption(std::string_view option) {
     if (option == p.option) return &p;
   }
   return nullptr;
+}
+
+std::string OptionHelp(const ParameterSpec& p) {
+  const HelpValues& v = p.values;
+  std::string help = p.optionHelp;
+  switch (v.kind) {
+    case HelpValues::kUnstated:
+      break;
+    case HelpValues::kPositive:
+      help += ", > 0";
+      break;
+    case HelpValues::kWhole:
+      help += ", " + NumberToText(v.low) + " to " + NumberToText(v.high);
+      break;
+    case HelpValues::kMultiples:
+      help += ", a multiple of " + NumberToText(v.step) + " from " + NumberToText(v.low) + " to " +
+              NumberToText(v.high);
+      break;
+  }
+  return help;
 }
 
 }  // namespace jouk

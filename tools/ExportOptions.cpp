@@ -5,6 +5,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "export/FlowCsv.hpp"
+#include "export/GifEncoder.hpp"
 #include "model/NumberText.hpp"
 
 namespace jouk {
@@ -38,6 +40,11 @@ std::string TickTime() {
   return NumberToText(1.0 / kTicksPerTimeUnit);
 }
 
+// The pictures' ratio of width to height as text ("3:2").
+std::string AspectText() {
+  return std::to_string(kAspectWidth) + ":" + std::to_string(kAspectHeight);
+}
+
 // A whole decimal number of at most five digits without sign or leading zero, else -1.
 int PixelCount(std::string_view text) {
   if (text.empty() || text.size() > 5 || text[0] == '0') return -1;
@@ -57,14 +64,14 @@ bool ParseSize(const std::string& value, ExportOptions& out, std::string& error)
     error = "--size takes WIDTHxHEIGHT in pixels, such as 900x600, not '" + ShownText(value) + "'.";
     return false;
   }
-  if (2 * w != 3 * h) {
-    error = "--size " + ShownText(value) +
-            " is not in the plot's 3:2 ratio of width to height (such as 600x400 or 900x600).";
+  if (kAspectHeight * w != kAspectWidth * h) {
+    error = "--size " + ShownText(value) + " is not in the plot's " + AspectText() +
+            " ratio of width to height (such as 600x400 or 900x600).";
     return false;
   }
   if (w > kMaxPictureWidth) {
     error = "--size " + ShownText(value) + " is too large; the largest is " +
-            std::to_string(kMaxPictureWidth) + "x" + std::to_string(kMaxPictureWidth / 3 * 2) + ".";
+            std::to_string(kMaxPictureWidth) + "x" + std::to_string(kMaxPictureHeight) + ".";
     return false;
   }
   out.width = w;
@@ -124,7 +131,7 @@ bool ParsePoints(const std::string& value, ExportOptions& out, std::string& erro
 
 bool ParseFrames(const std::string& value, ExportOptions& out, std::string& error) {
   out.framesGiven = true;
-  return ParseCount("--frames", value, 1, kMaxFrames, out.frames, error);
+  return ParseCount("--frames", value, kMinFrames, kMaxFrames, out.frames, error);
 }
 
 bool ParseOutput(const std::string& value, ExportOptions& out, std::string& error) {
@@ -228,7 +235,10 @@ bool ParseExportOptions(const std::vector<std::string>& args, ExportOptions& out
   return CheckCombination(out, error);
 }
 
-std::string ExportUsage() {
+namespace {
+
+// The help's opening and its lines on the eight parameters, each with its default.
+std::string UsageOfParameters() {
   std::string usage = R"(Usage: joukowsky-export [OPTIONS]
 
 Computes the streamlines of potential flow around a Joukowsky airfoil, exactly as the
@@ -241,18 +251,26 @@ the same way (leading number, '.' as the decimal point; "abc" reads as 0).
   for (const ParameterSpec& p : kParameters) {
     std::string line = "  " + std::string(p.option) + " TEXT";
     line.resize(17, ' ');
-    line += p.optionHelp;
+    line += OptionHelp(p);
     line.resize(72, ' ');
     usage += line + "(default " + p.startText + ")\n";
   }
-  usage += R"(  Each option also takes the form --name=VALUE. A thickness and camber pair off the
+  return usage +
+         R"(  Each option also takes the form --name=VALUE. A thickness and camber pair off the
   table's grid finds no section; the computation then uses the section of thickness
   and camber 0, a flat plate.
+)";
+}
 
+// The help on --format csv, svg, png and gif.
+std::string UsageOfPictures() {
+  const std::string tick = TickTime();
+  return R"(
 Output:
   --format csv   (default) CSV, header "streamline,point,x,y": every point 1..n of
                  every streamline 0..nSL (0 is the section contour), in the airfoil
-                 plane turned by the angle of attack, 17 significant digits.
+                 plane turned by the angle of attack, )" +
+         std::to_string(kCsvDigits) + R"( significant digits.
   --format svg   the window's picture as SVG: a dark grey background, the contour
                  in red and every streamline as its two light-grey rippled lines,
                  as paths in the picture's pixel coordinates.
@@ -260,12 +278,23 @@ Output:
                  after START and the ticks up to --time (the erasing of each tick
                  included).
   --format gif   the window's animation as a GIF that loops forever: --frames
-                 frames (default 10, one period of the waves, a seamless loop),
-                 frame k being exactly the PNG at --time plus (k - 1) x 0.1, each
-                 shown 2/100 s (the shortest delay browsers honour; half the
+                 frames (default )" +
+         std::to_string(ExportOptions().frames) +
+         R"(, one period of the waves, a seamless loop),
+                 frame k being exactly the PNG at --time plus (k - 1) x )" +
+         tick + R"(, each
+                 shown )" +
+         std::to_string(kGifDelayCs) + R"(/100 s (the shortest delay browsers honour; half the
                  window's pace).
-  --frames N     frames of the GIF, 1 to 1000.
-  --format summary
+  --frames N     frames of the GIF, )" +
+         std::to_string(kMinFrames) + " to " + std::to_string(kMaxFrames) + ".\n";
+}
+
+// The help on the lift formats and the options that shape any output.
+std::string UsageOfTheRest() {
+  const ExportOptions defaults;
+  const std::string tick = TickTime();
+  return R"(  --format summary
                  CSV "quantity,value": circulation, lift_coefficient (Kutta-Joukowski,
                  2 circulation / chord), lift_coefficient_from_pressure (the surface
                  pressure integrated across the free stream), chord, and the front and
@@ -276,22 +305,40 @@ Output:
                  with the speed over the free-stream speed and the pressure coefficient
                  1 - speed^2. A point where the speed is unbounded (the trailing edge
                  with a Kutta condition other than 1) has no row; a note says so.
-  --points N     samples of the surface table, 16 to 100000 (default 361).
-  --time T       the moment of the picture: T / 0.1 animation ticks after START,
-                 T a multiple of 0.1 from 0 to 1000 (default 0.1, the first frame;
+  --points N     samples of the surface table, )" +
+         std::to_string(kMinSurfacePoints) + " to " + std::to_string(kMaxSurfacePoints) +
+         " (default " + std::to_string(kDefaultSurfacePoints) + R"().
+  --time T       the moment of the picture: T / )" +
+         tick + R"( animation ticks after START,
+                 T a multiple of )" +
+         tick + " from 0 to " + std::to_string(kMaxTicks / kTicksPerTimeUnit) + " (default " +
+         NumberToText(defaults.ticks / static_cast<double>(kTicksPerTimeUnit)) +
+         R"(, the first frame;
                  0 shows the contour alone).
-  --size WxH     picture size in pixels, 3:2 like the window's plot, up to
-                 6000x4000 (default 600x400).
+  --size WxH     picture size in pixels, )" +
+         AspectText() + R"( like the window's plot, up to
+                 )" +
+         std::to_string(kMaxPictureWidth) + "x" + std::to_string(kMaxPictureHeight) + " (default " +
+         std::to_string(defaults.width) + "x" + std::to_string(defaults.height) +
+         R"().
   --output FILE  write to FILE instead of standard output ('-' is standard output).
                  PNG and GIF go to standard output only when that is not a terminal.
   --table        the section table instead, header "row,delta,gamma,eps,mu".
   --help         this text.
   --version      the program's version.
 
-Exit status: 0 on success; 1 when the output cannot be written; 2 when an option or
+Exit status: )" +
+         std::to_string(kExitWritten) + " on success; " + std::to_string(kExitNotWritten) +
+         " when the output cannot be written; " + std::to_string(kExitRejected) +
+         R"( when an option or
 a parameter is rejected (the reason goes to standard error, on one line).
 )";
-  return usage;
+}
+
+}  // namespace
+
+std::string ExportUsage() {
+  return UsageOfParameters() + UsageOfPictures() + UsageOfTheRest();
 }
 
 }  // namespace jouk

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "layout/WindowLayout.hpp"
 #include "model/Aerodynamics.hpp"
 #include "model/Animation.hpp"
 #include "model/Parameters.hpp"
@@ -23,19 +24,32 @@ constexpr bool IsBinary(ExportFormat f) {
   return f == ExportFormat::kPng || f == ExportFormat::kGif;
 }
 
-// Most frames of an animation.
+// Fewest and most frames of an animation.
+inline constexpr int kMinFrames = 1;
 inline constexpr int kMaxFrames = 1000;
 
+// A picture's width and height stand in the ratio of the window's plot, 3:2.
+inline constexpr int kAspectWidth = 3;
+inline constexpr int kAspectHeight = 2;
+static_assert(kAspectHeight * kMainWindow.plot.control.box.width ==
+              kAspectWidth * kMainWindow.plot.control.box.height);
 // Largest picture: 6000 × 4000 pixels.
 inline constexpr int kMaxPictureWidth = 6000;
+inline constexpr int kMaxPictureHeight = kMaxPictureWidth / kAspectWidth * kAspectHeight;
 // Largest --time, in animation ticks (a time of 1000).
 inline constexpr int kMaxTicks = 1000 * kTicksPerTimeUnit;
+
+// The exporter's exit status: written, not written, or an option or parameter rejected.
+inline constexpr int kExitWritten = 0;
+inline constexpr int kExitNotWritten = 1;
+inline constexpr int kExitRejected = 2;
 
 struct ExportOptions {
   ParameterTexts texts;  // the eight texts, as the window's text boxes would hold them
   ExportFormat format = ExportFormat::kCsv;
-  int width = 600;  // picture size in pixels, always 3:2
-  int height = 400;
+  // Picture size in pixels, always 3:2; by default the window's plot.
+  int width = TwipsToPixels(kMainWindow.plot.control.box.width);
+  int height = TwipsToPixels(kMainWindow.plot.control.box.height);
   int ticks = 1;       // --time as the number of animation ticks after START
   std::string output;  // file to write; empty for standard output
   bool table = false;  // print the section table instead of the streamlines

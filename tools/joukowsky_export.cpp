@@ -6,22 +6,19 @@
 
 #include <unistd.h>
 
-#include "model/Aerodynamics.hpp"
-#include "tools/ExportOptions.hpp"
+#include "JoukVersion.hpp"
 #include "export/ExportPictures.hpp"
 #include "export/FlowCsv.hpp"
-#include "JoukVersion.hpp"
-#include "model/LiftCsv.hpp"
-#include "model/Mdl_Common.hpp"
 #include "export/NoteText.hpp"
 #include "export/OutputFile.hpp"
+#include "model/Aerodynamics.hpp"
+#include "model/LiftCsv.hpp"
+#include "model/Mdl_Common.hpp"
 #include "model/ReadingNotes.hpp"
 #include "model/Recompute.hpp"
+#include "tools/ExportOptions.hpp"
 
 namespace {
-
-constexpr int kRejected = 2;
-constexpr int kNotWritten = 1;
 
 void Report(const std::string& message) {
   std::fprintf(stderr, "joukowsky-export: %s\n", message.c_str());
@@ -76,7 +73,7 @@ bool MakeOutput(jouk::FlowState& st, const jouk::ExportOptions& opts, std::strin
       const jouk::LiftAndPressure lift = jouk::ComputeLiftAndPressure(st, opts.points);
       if (!lift.ok) {
         Report(lift.error);
-        status = kRejected;
+        status = jouk::kExitRejected;
         return false;
       }
       const bool summary = opts.format == ExportFormat::kSummary;
@@ -87,7 +84,7 @@ bool MakeOutput(jouk::FlowState& st, const jouk::ExportOptions& opts, std::strin
     }
   }
   Report(error);
-  status = kNotWritten;
+  status = jouk::kExitNotWritten;
   return false;
 }
 
@@ -100,21 +97,21 @@ int main(int argc, char** argv) {
   std::string error;
   if (!jouk::ParseExportOptions(args, opts, error)) {
     Report(error);
-    return kRejected;
+    return jouk::kExitRejected;
   }
   if (opts.help) {
     std::fputs(jouk::ExportUsage().c_str(), stdout);
-    return 0;
+    return jouk::kExitWritten;
   }
   if (opts.version) {
     std::printf("joukowsky-export %s\n", jouk::kVersion);
-    return 0;
+    return jouk::kExitWritten;
   }
   if (jouk::IsBinary(opts.format) && opts.output.empty() && isatty(STDOUT_FILENO)) {
     Report(
         "PNG and GIF are not written to a terminal; give --output FILE or redirect standard "
         "output.");
-    return kRejected;
+    return jouk::kExitRejected;
   }
 
   jouk::FlowState st;
@@ -126,7 +123,7 @@ int main(int argc, char** argv) {
     const jouk::RecomputeStatus status = jouk::Recompute(st, opts.texts);
     if (!status.ok) {
       Report(status.message);
-      return kRejected;
+      return jouk::kExitRejected;
     }
     ReportNotes(st, opts.texts);
     int failure = 0;
@@ -134,7 +131,7 @@ int main(int argc, char** argv) {
   }
   if (!jouk::WriteOutput(opts.output, out, error)) {
     Report(error);
-    return kNotWritten;
+    return jouk::kExitNotWritten;
   }
-  return 0;
+  return jouk::kExitWritten;
 }

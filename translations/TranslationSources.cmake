@@ -1,6 +1,6 @@
 # The sources whose user texts the window's translations hold: every C++ file of the window, of
-# the model (whose texts are marked with QT_TRANSLATE_NOOP) and of the export library (the
-# reading notes). The build's lupdate target and the completeness test both take this list.
+# the model and of the windows' layout (whose texts are marked with QT_TRANSLATE_NOOP) and of the
+# export library (the reading notes). The build's lupdate target and the completeness test both take this list.
 function(jouk_translation_sources out root)
   # A build re-globs before it builds (a new source is found); a script cannot ask for that.
   set(configure_depends CONFIGURE_DEPENDS)
@@ -10,6 +10,7 @@ function(jouk_translation_sources out root)
   file(GLOB sources LIST_DIRECTORIES false ${configure_depends}
     "${root}/ui/*.cpp" "${root}/ui/*.hpp"
     "${root}/model/*.cpp" "${root}/model/*.hpp"
+    "${root}/layout/*.cpp" "${root}/layout/*.hpp"
     "${root}/export/*.cpp" "${root}/export/*.hpp")
   list(SORT sources)
   set(${out} "${sources}" PARENT_SCOPE)

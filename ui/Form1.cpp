@@ -10,43 +10,44 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
+#include <array>
 #include <utility>
 #include <vector>
 
+#include "export/NoteText.hpp"
+#include "layout/WindowLayout.hpp"
 #include "model/Aerodynamics.hpp"
 #include "model/Animation.hpp"
-#include "ui/AppIcon.hpp"
 #include "model/FlowPicture.hpp"
+#include "model/NumberText.hpp"
+#include "model/ReadingNotes.hpp"
+#include "model/Recompute.hpp"
+#include "ui/AppIcon.hpp"
 #include "ui/Form_About.hpp"
 #include "ui/Form_Lift.hpp"
 #include "ui/LabelFit.hpp"
 #include "ui/ModelText.hpp"
-#include "export/NoteText.hpp"
-#include "model/NumberText.hpp"
 #include "ui/ParameterScrollBar.hpp"
 #include "ui/ParameterTextBox.hpp"
 #include "ui/PlotMenu.hpp"
 #include "ui/PlotView.hpp"
-#include "model/ReadingNotes.hpp"
-#include "model/Recompute.hpp"
-#include "ui/Twips.hpp"
 #include "ui/Widgets.hpp"
 
 namespace {
 
-constexpr int kClientWidthTwips = 12300;
-constexpr int kClientHeightTwips = 6420;
-constexpr double kDefaultPointSize = 8.25;
-// A label laid out taller than one line of text wraps its caption at blanks.
-constexpr int kOneLineTwips = 255;
+const jouk::MainWindowLayout& kLayout = jouk::kMainWindow;
+
+// A caption of the main window's layout in the user's language.
+QString Text(const char* english) {
+  return LayoutText(kLayout.name, english);
+}
 
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
-  NameWindow(*this, "Form1", tr("Streamlines around Joukowsky airfoil"));
+  NameWindow(*this, kLayout.name, Text(kLayout.caption));
   QFont font = QApplication::font();
-  font.setPointSizeF(kDefaultPointSize);
+  font.setPointSizeF(kLayout.pointSize);
   setFont(font);
   messageSink_ = [this](const QString& message) { ShowWarning(message); };
 
@@ -61,53 +62,65 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 Form1::~Form1() = default;
 
 void Form1::BuildControls() {
-  Mn_About = menuBar()->addAction(tr("About"));
-  Mn_About->setObjectName(QStringLiteral("Mn_About"));
+  Mn_About = menuBar()->addAction(Text(kLayout.menuItemCaption));
+  Mn_About->setObjectName(QString::fromLatin1(kLayout.menuItemName));
 
   // The client area below the menu bar; nothing in it moves when the window is resized.
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("Form1_Client"));
   setCentralWidget(client);
 
-  // Frame 1: section and flow; frame 2: streamlines and view. Each holds four rows of a label,
-  // a text box and (but for the radial step) a scroll bar, as the parameter table lays them out.
-  QGroupBox* const frames[] = {
-      Place(new QGroupBox(client), "Frame1", TwipRect(120, 120, 2895, 1935),
-            tr("Section and flow parameters")),
-      Place(new QGroupBox(client), "Frame2", TwipRect(120, 2040, 2895, 1935),
-            tr("Streamline and view parameters"))};
-  std::vector<std::pair<int, QWidget*>> tabOrder;
+  const std::array<QGroupBox*, 2> frames = {BuildFrame(client, 0), BuildFrame(client, 1)};
   for (std::size_t k = 0; k < jouk::kParameterCount; ++k) {
-    const jouk::ParameterSpec& p = jouk::kParameters[k];
-    QGroupBox* const frame = frames[p.frame - 1];
-    const QString description = ParameterDescription(p);
-    auto* label = Place(new QLabel(ParameterLabel(p), frame), p.labelControl.name,
-                        TwipRect(p.labelControl.box));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(p.labelControl.box.height > kOneLineTwips);
-    textBoxes_[k] = Place(new ParameterTextBox(QString::fromUtf8(p.startText), frame),
-                          p.textBox.name, TwipRect(p.textBox.box), description);
-    label->setBuddy(textBoxes_[k]);
-    FitLabelToText(label);
-    tabOrder.emplace_back(p.textBox.tabIndex, textBoxes_[k]);
-    if (*p.bar.control.name == '\0') continue;
-    auto* bar = Place(new ParameterScrollBar(frame), p.bar.control.name,
-                      TwipRect(p.bar.control.box), description);
-    bar->setRange(p.bar.minimum, p.bar.maximum);
-    bar->setSingleStep(p.bar.arrowStep);
-    bar->setPageStep(p.bar.pageStep);
-    bar->setValue(p.bar.start);  // before any connection: the start raises no action
-    scrollBars_[k] = bar;
-    tabOrder.emplace_back(p.bar.control.tabIndex, bar);
+    BuildParameterRow(k, frames.at(jouk::ControlsOf(k).frame));
   }
+  BuildCommandsAndPlot(client);
 
-  Command_START =
-      Place(new QPushButton(tr("START"), client), "Command_START", TwipRect(480, 4440, 2175, 615),
-            tr("Compute the flow and start the animation"));
-  Command_STOP = Place(new QPushButton(tr("STOP"), client), "Command_STOP",
-                       TwipRect(480, 5280, 2175, 615), tr("Stop the animation"));
-  Picture3 = Place(new PlotView(client), "Picture3", TwipRect(3120, 240, 9000, 6000),
-                   tr("Streamline plot"));
+  // Idle until the first start: interval zero, not running.
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(0);
+
+  SetTabOrder(client);
+  // The client area as laid out, below the menu bar.
+  const QSize area = TwipSize(kLayout.client);
+  resize(area.width(), area.height() + menuBar()->sizeHint().height());
+}
+
+QGroupBox* Form1::BuildFrame(QWidget* client, std::size_t f) {
+  const jouk::CaptionedControl& frame = kLayout.frames.at(f).frame;
+  auto* box = Place(new QGroupBox(client), frame.control, Text(frame.accessibleName));
+  if (*frame.caption != '\0') box->setTitle(Text(frame.caption));
+  return box;
+}
+
+void Form1::BuildParameterRow(std::size_t k, QGroupBox* frame) {
+  const jouk::ParameterSpec& p = jouk::kParameters[k];
+  const jouk::ParameterControls row = jouk::ControlsOf(k);
+  const QString description = ParameterDescription(p);
+  auto* label = Place(new QLabel(ParameterLabel(p), frame), row.label);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(jouk::LabelWraps(row.label.box));
+  textBoxes_[k] =
+      Place(new ParameterTextBox(QString::fromUtf8(p.startText), frame), row.textBox, description);
+  label->setBuddy(textBoxes_[k]);
+  FitLabelToText(label);
+  if (!p.bar) return;
+  auto* bar = Place(new ParameterScrollBar(frame), row.scrollBar, description);
+  bar->setRange(p.bar->minimum, p.bar->maximum);
+  bar->setSingleStep(p.bar->arrowStep);
+  bar->setPageStep(p.bar->pageStep);
+  bar->setValue(p.bar->start);  // before any connection: the start raises no action
+  scrollBars_[k] = bar;
+}
+
+void Form1::BuildCommandsAndPlot(QWidget* client) {
+  const auto button = [client](const jouk::CaptionedControl& c) {
+    return Place(new QPushButton(Text(c.caption), client), c.control, Text(c.accessibleName));
+  };
+  Command_START = button(kLayout.start);
+  Command_STOP = button(kLayout.stop);
+  Picture3 = Place(new PlotView(client), kLayout.plot.control, Text(kLayout.plot.accessibleName));
   Picture3->setFocusPolicy(Qt::StrongFocus);
   // A new backing image (another screen's pixel density) starts empty: the start picture is
   // drawn again; the animation's next frames follow as ever.
@@ -116,23 +129,15 @@ void Form1::BuildControls() {
     jouk::DrawStartPicture(Picture3->Canvas(), st_);
     Picture3->update();
   });
-  tabOrder.insert(tabOrder.end(), {{25, Picture3}, {26, Command_START}, {27, Command_STOP}});
+}
 
-  // Idle until the first start: interval zero, not running.
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(0);
-
-  std::sort(tabOrder.begin(), tabOrder.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t k = 1; k < tabOrder.size(); ++k) {
-    setTabOrder(tabOrder[k - 1].second, tabOrder[k].second);
+void Form1::SetTabOrder(QWidget* client) {
+  std::vector<QWidget*> chain;
+  for (const jouk::ControlLayout& c : jouk::FocusOrder()) {
+    if (auto* w = client->findChild<QWidget*>(QString::fromLatin1(c.name))) chain.push_back(w);
   }
-  tabOrder.front().second->setFocus();
-
-  // The client area is 12300 × 6420 twips below the menu bar.
-  resize(TwipsToPixels(kClientWidthTwips),
-         TwipsToPixels(kClientHeightTwips) + menuBar()->sizeHint().height());
+  for (std::size_t k = 1; k < chain.size(); ++k) setTabOrder(chain[k - 1], chain[k]);
+  if (!chain.empty()) chain.front()->setFocus();
 }
 
 void Form1::ConnectActions() {
@@ -233,7 +238,7 @@ void Form1::ParameterChange(std::size_t k, int p) {
   // The text box is the store of the parameter: hesapla reads the value back from it, exactly,
   // and only a recompute that succeeds writes the flow store, so a rejected parameter set leaves
   // the running animation with a store that agrees with its solution.
-  const double value = p / jouk::kParameters[k].bar.divisor;
+  const double value = p / jouk::kParameters[k].bar->divisor;
   textBoxes_[k]->SetShownText(QString::fromStdString(jouk::NumberToText(value)));
   Restart();
 }
@@ -250,8 +255,11 @@ void Form1::Mn_About_Click() {
 }
 
 void Form1::BuildPlotMenu() {
-  plotMenu_ = new PlotMenu(*this);
+  plotMenu_ = new PlotMenu(this, [this] {
+    return PlotSnapshot{&st_, shownTexts_, ticksShown_, Picture3->image()};
+  });
   connect(plotMenu_, &PlotMenu::liftRequested, this, &Form1::ShowLiftWindow);
+  connect(plotMenu_, &PlotMenu::failed, this, &Form1::Report);
   Picture3->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Picture3, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { plotMenu_->popup(Picture3->mapToGlobal(at)); });

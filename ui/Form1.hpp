@@ -1,7 +1,8 @@
 // The main window: the parameter frames with their text boxes and scroll bars, START and STOP,
-// the plot area Picture3, the animation timer Timer1 and the "About" menu item. It owns the
-// flow store for the whole run and orchestrates the two operations hesapla (recompute) and
-// Başla (start drawing and animation).
+// the plot area Picture3, the animation timer Timer1 and the "About" menu item, laid out as
+// layout/WindowLayout.hpp lays them out. It owns the flow store for the whole run and
+// orchestrates the two operations hesapla (recompute) and Başla (start drawing and animation).
+// Its plot's menu sees what the plot shows through a snapshot the window hands it.
 #pragma once
 
 #include <QMainWindow>
@@ -15,9 +16,10 @@
 
 class QAction;
 class QCloseEvent;
-class QLineEdit;
+class QGroupBox;
 class QPushButton;
 class QTimer;
+class QWidget;
 class Form_About;
 class Form_Lift;
 class ParameterScrollBar;
@@ -55,22 +57,25 @@ class Form1 : public QMainWindow {
   // Puts the eight texts into the text boxes (nothing is computed).
   void SetTexts(const jouk::ParameterTexts& texts);
 
-  const jouk::FlowState& State() const { return st_; }
-
-  // What the plot shows: the texts of the last accepted recompute and the ticks since its start.
-  const jouk::ParameterTexts& ShownTexts() const { return shownTexts_; }
-  int TicksShown() const { return ticksShown_; }
-  PlotView& Picture() { return *Picture3; }
-
-  // Passes a message for the user to the message sink.
-  void Report(const QString& message);
-
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The menu item, the frames, the parameters' controls, the commands, the plot, the timer and
+  // the tab order, in that order.
   void BuildControls();
+  // A frame of the client area, without a title.
+  QGroupBox* BuildFrame(QWidget* client, std::size_t f);
+  // Parameter k's label, text box and (but for the radial step) scroll bar, in its frame, the
+  // scroll bar at its start position.
+  void BuildParameterRow(std::size_t k, QGroupBox* frame);
+  // START, STOP and the plot Picture3.
+  void BuildCommandsAndPlot(QWidget* client);
+  // The tab order of the layout; the focus starts on its first control.
+  void SetTabOrder(QWidget* client);
   void ConnectActions();
+  // Passes a message for the user (a rejection, a failed save) to the message sink.
+  void Report(const QString& message);
   void ShowWarning(const QString& message);
   // Marks the text boxes whose texts the recompute just made could not take as typed.
   void MarkReadingNotes(const jouk::ParameterTexts& texts);

@@ -5,34 +5,38 @@
 #include <QLabel>
 #include <QPalette>
 
-#include "ui/AboutText.hpp"
-#include "ui/AppIcon.hpp"
+#include "layout/WindowLayout.hpp"
 #include "ui/LabelFit.hpp"
 #include "ui/Twips.hpp"
 #include "ui/Widgets.hpp"
 
 namespace {
 
-const QColor kBackground(255, 255, 192);
-const QColor kGreen(0, 128, 0);
-const QColor kBlue(0, 0, 255);
-// The labels' own text colour is black on the light yellow ground whatever the desktop's theme.
-const QColor kBlack(0, 0, 0);
+const jouk::AboutWindowLayout& kLayout = jouk::kAboutWindow;
 
-QFont Verdana(double pointSize) {
-  QFont font(QStringLiteral("Verdana"));
-  font.setPointSizeF(pointSize);
-  font.setStyleHint(QFont::SansSerif);  // the nearest sans-serif face where Verdana is missing
+QColor ColourOf(const jouk::Colour& c) {
+  return QColor(c.red, c.green, c.blue);
+}
+
+QFont FontOf(const jouk::FontLayout& f) {
+  QFont font(QString::fromLatin1(f.face));
+  font.setPointSizeF(f.pointSize);
+  font.setStyleHint(QFont::SansSerif);  // the nearest sans-serif face where the face is missing
+  if (f.weight != jouk::kRegularWeight) font.setWeight(QFont::Weight(f.weight));
+  if (f.underline) font.setUnderline(true);
   return font;
 }
 
-QLabel* MakeLabel(QWidget* window, const char* name, const QString& text, const QRect& twips,
-                  const QFont& font, const QColor& textColor) {
-  QLabel* label = NamedLabel(window, name, text, font);
-  label->setGeometry(twips);
+// The label on the window's ground; its own text colour stays whatever the desktop's theme.
+QLabel* MakeLabel(QWidget* window, const jouk::AboutLabel& l) {
+  const QString text = l.translated ? LayoutText(kLayout.name, l.text) : QString::fromUtf8(l.text);
+  QLabel* label = NamedLabel(window, l.name, text, FontOf(l.font));
+  label->setGeometry(TwipRect(l.box));
+  if (l.align == jouk::TextAlign::kCentre) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  if (l.wrap) label->setWordWrap(true);
   QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, kBackground);
-  palette.setColor(QPalette::WindowText, textColor);
+  palette.setColor(QPalette::Window, ColourOf(kLayout.background));
+  palette.setColor(QPalette::WindowText, ColourOf(l.colour));
   label->setPalette(palette);
   label->setAutoFillBackground(true);
   return label;
@@ -41,32 +45,16 @@ QLabel* MakeLabel(QWidget* window, const char* name, const QString& text, const 
 }  // namespace
 
 Form_About::Form_About(QWidget* parent) : QWidget(parent, Qt::Window) {
-  NameWindow(*this, "Form_About", tr("About"));
-  resize(TwipsToPixels(4125), TwipsToPixels(3195));
+  NameWindow(*this, kLayout.name, LayoutText(kLayout.name, kLayout.caption));
+  resize(TwipSize(kLayout.client));
   QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, kBackground);
+  palette.setColor(QPalette::Window, ColourOf(kLayout.background));
   setPalette(palette);
   setAutoFillBackground(true);
 
-  QFont title = Verdana(12);
-  title.setWeight(QFont::Bold);
-  title.setUnderline(true);
-
-  Label1 = MakeLabel(this, "Label1", QStringLiteral("VozuvadirAvevuze"),
-                     TwipRect(960, 240, 2415, 375), title, kGreen);
-  Label2 = MakeLabel(this, "Label2", tr("Streamlines around Joukowsky airfoil"),
-                     TwipRect(720, 840, 2655, 615), Verdana(9.75), kGreen);
-  Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Label2->setWordWrap(true);
-  Label7 = MakeLabel(this, "Label7", tr(about_text::kCreditLine), TwipRect(840, 1680, 2535, 255),
-                     Verdana(8.25), kBlack);
-  Label8 = MakeLabel(this, "Label8", tr("last update : December 2014"),
-                     TwipRect(840, 2040, 2775, 255), Verdana(8.25), kBlack);
-  Label4 = MakeLabel(this, "Label4", tr("for comments and questions e-mail to"),
-                     TwipRect(480, 2520, 3375, 255), Verdana(8.25), kBlack);
-  Label5 = MakeLabel(this, "Label5", QString::fromUtf8(about_text::kContactAddress),
-                     TwipRect(1200, 2760, 1935, 255), Verdana(8.25), kBlue);
-  for (QLabel* label : {Label1, Label2, Label7, Label8, Label4, Label5}) {
+  for (std::size_t k = 0; k < labels_.size(); ++k) labels_[k] = MakeLabel(this, kLayout.labels[k]);
+  // Fitted once all stand: a wrapping label's room ends at the controls beside it.
+  for (QLabel* label : labels_) {
     label->setAccessibleName(label->text());
     FitLabelToText(label);
   }

@@ -1,8 +1,10 @@
 // The About window: title, subtitle, credit line, date of the last update and contact address on
-// a light-yellow ground. It has no inputs and no actions of its own.
+// a light-yellow ground, as layout/WindowLayout.hpp lays them out. It has no inputs and no
+// actions of its own.
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 class QLabel;
 
@@ -14,10 +16,6 @@ class Form_About : public QWidget {
   explicit Form_About(QWidget* parent = nullptr);
 
  private:
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label7;
-  QLabel* Label8;
-  QLabel* Label4;
-  QLabel* Label5;
+  // Label1, Label2, Label7, Label8, Label4 and Label5, from top to bottom.
+  std::array<QLabel*, 6> labels_{};
 };

@@ -9,10 +9,10 @@
 #include <QGuiApplication>
 #include <QStandardPaths>
 #include <memory>
+#include <utility>
 
 #include "export/ExportPictures.hpp"
 #include "export/FlowCsv.hpp"
-#include "ui/Form1.hpp"
 #include "export/OutputFile.hpp"
 #include "ui/PlotView.hpp"
 
@@ -36,9 +36,9 @@ std::unique_ptr<jouk::FlowState> FreshCopy(const jouk::FlowState& st) {
 
 }  // namespace
 
-PlotMenu::PlotMenu(Form1& window)
-    : QMenu(&window),
-      window_(window),
+PlotMenu::PlotMenu(QWidget* parent, SnapshotSource source)
+    : QMenu(parent),
+      source_(std::move(source)),
       folder_(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)) {
   setObjectName(QStringLiteral("PlotMenu"));
   connect(AddItem(this, "Mn_Lift", tr("Lift and pressure…")), &QAction::triggered, this,
@@ -60,7 +60,7 @@ PlotMenu::PlotMenu(Form1& window)
   SetSolved(false);
   chooser_ = [this](const QString& caption, const QString& fileName, const QStringList& filters,
                     QString* chosenFilter) {
-    return QFileDialog::getSaveFileName(&window_, caption, fileName,
+    return QFileDialog::getSaveFileName(parentWidget(), caption, fileName,
                                         filters.join(QStringLiteral(";;")), chosenFilter);
   };
 }
@@ -89,12 +89,16 @@ void PlotMenu::Write(const QString& path, const std::string& bytes) {
   } else if (jouk::WriteOutput(QFile::encodeName(path).toStdString(), bytes, error)) {
     return;
   }
-  window_.Report(tr("%1 was not saved: %2")
-                     .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
+  NotSaved(path, error);
+}
+
+void PlotMenu::NotSaved(const QString& path, const std::string& reason) {
+  emit failed(tr("%1 was not saved: %2")
+                  .arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)));
 }
 
 void PlotMenu::CopyPicture() {
-  QGuiApplication::clipboard()->setImage(window_.Picture().image());
+  QGuiApplication::clipboard()->setImage(Snapshot().picture);
 }
 
 void PlotMenu::SavePicture() {
@@ -110,13 +114,13 @@ void PlotMenu::SavePicture() {
   if (suffix != QLatin1String("svg") && suffix != QLatin1String("png")) {
     path += asSvg ? QStringLiteral(".svg") : QStringLiteral(".png");
   }
-  const int ticks = window_.TicksShown();
-  const auto st = FreshCopy(window_.State());
+  const PlotSnapshot shown = Snapshot();
+  const int ticks = shown.ticks;
+  const auto st = FreshCopy(*shown.flow);
   const int w = PlotView::kImageWidth, h = PlotView::kImageHeight;
   std::string bytes;
   if (asSvg) {
-    bytes =
-        jouk::WindowSvg(*st, ticks, w, h, jouk::PictureDescription(window_.ShownTexts(), ticks));
+    bytes = jouk::WindowSvg(*st, ticks, w, h, jouk::PictureDescription(shown.texts, ticks));
   } else {
     const QByteArray png = jouk::WindowPng(*st, ticks, w, h);
     bytes.assign(png.constData(), static_cast<std::size_t>(png.size()));
@@ -128,13 +132,12 @@ void PlotMenu::SaveAnimation() {
   const QString path = Choose(tr("Save animation"), QStringLiteral("streamlines.gif"),
                               {tr("GIF animation (*.gif)")}, nullptr);
   if (path.isEmpty()) return;
-  const auto st = FreshCopy(window_.State());
+  const auto st = FreshCopy(*Snapshot().flow);
   std::string bytes, error;
   // One period of the waves from the first frame: a loop without a seam.
   if (!jouk::WindowGif(*st, 1, jouk::kTicksPerTimeUnit, PlotView::kImageWidth,
                        PlotView::kImageHeight, jouk::kGifDelayCs, bytes, error)) {
-    window_.Report(tr("%1 was not saved: %2")
-                       .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
+    NotSaved(path, error);
     return;
   }
   Write(path, bytes);
@@ -144,5 +147,5 @@ void PlotMenu::SavePoints() {
   const QString path = Choose(tr("Save points"), QStringLiteral("streamlines.csv"),
                               {tr("CSV table (*.csv)")}, nullptr);
   if (path.isEmpty()) return;
-  Write(path, jouk::StreamlinesCsv(window_.State()));
+  Write(path, jouk::StreamlinesCsv(*Snapshot().flow));
 }

@@ -49,30 +49,13 @@ jouk::Raster& PlotView::Canvas() {
   return raster_;
 }
 
-void PlotView::SetBackColor(const QColor& color) {
-  Canvas().SetBackColor(color.rgb());
-  update();
-}
-
 QColor PlotView::BackColor() const {
   return QColor(raster_.BackColor());
-}
-
-void PlotView::Scale(double x1, double y1, double x2, double y2) {
-  raster_.Scale(x1, y1, x2, y2);
 }
 
 void PlotView::Cls() {
   Canvas().Cls();
   update();
-}
-
-void PlotView::Line(float x1, float y1, float x2, float y2, QRgb color) {
-  Canvas().Line(x1, y1, x2, y2, color);
-}
-
-void PlotView::Polyline(const double* x, const double* y, int count, QRgb color) {
-  Canvas().Polyline(x, y, count, color);
 }
 
 void PlotView::paintEvent(QPaintEvent* event) {

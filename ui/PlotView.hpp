@@ -1,6 +1,6 @@
 // The plot area of the main window: it shows a raster (the picture's pixels and drawing
-// operations, with the pixel rules written out beside it) held in a backing image, and offers the
-// picture's operations SetBackColor, Scale, Cls and Line in world coordinates.
+// operations in world coordinates, with the pixel rules written out beside it) held in a backing
+// image; its owner draws through Canvas().
 //
 // On a screen of high pixel density the backing image has the screen's device pixels (600 × 400
 // logical pixels times the device pixel ratio) in the same world window, so the plot is as sharp
@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "layout/WindowLayout.hpp"
 #include "model/Raster.hpp"
 
 class QFocusEvent;
@@ -21,8 +22,10 @@ class PlotView : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kImageWidth = 600;
-  static constexpr int kImageHeight = 400;
+  // The plot's size as the main window lays it out: 600 × 400 logical pixels.
+  static constexpr int kImageWidth = jouk::TwipsToPixels(jouk::kMainWindow.plot.control.box.width);
+  static constexpr int kImageHeight =
+      jouk::TwipsToPixels(jouk::kMainWindow.plot.control.box.height);
 
   // A 600 × 400 plot view whose backing image follows the device pixel ratio of its screen.
   explicit PlotView(QWidget* parent = nullptr);
@@ -35,24 +38,11 @@ class PlotView : public QWidget {
   // The pen's width in device pixels for a device pixel ratio: the ratio rounded, at least 1.
   static int PenWidthFor(double ratio);
 
-  // Sets the background colour and fills the whole picture with it at once.
-  void SetBackColor(const QColor& color);
+  // The background colour the picture is cleared to.
   QColor BackColor() const;
-
-  // Sets the world window (upper-left corner (x1, y1), lower-right corner (x2, y2)); draws
-  // nothing and keeps what was drawn.
-  void Scale(double x1, double y1, double x2, double y2);
 
   // Fills the picture with the background colour.
   void Cls();
-
-  // Draws the segment from (x1, y1) to (x2, y2), world coordinates, in color with the pen.
-  // Only the backing image changes: the caller asks for one repaint after a batch of segments.
-  void Line(float x1, float y1, float x2, float y2, QRgb color);
-
-  // Draws the count − 1 segments between consecutive points: the same pixels as a Line call per
-  // segment, in order.
-  void Polyline(const double* x, const double* y, int count, QRgb color);
 
   // The raster that draws into the backing image, for drawing a batch of segments; the caller
   // asks for the repaint.

@@ -71,74 +71,101 @@ void PressurePlot::FitRange() {
   top_ = std::ceil(high / step) * step;
 }
 
+// Where the plot stands in the widget and how it maps x/c and −Cp there, with the colours and
+// the font's line height of one painting.
+struct PressurePlot::Axes {
+  QColor text, grid, axis;
+  QFontMetricsF fm;
+  double line;  // the font's line height
+  QRectF plot;  // the plotting area inside the axes' labels
+  double bottom, top, step;
+
+  double X(double u) const { return plot.left() + u * plot.width(); }
+  double Y(double v) const { return plot.top() + (top - v) / (top - bottom) * plot.height(); }
+};
+
 void PressurePlot::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  const QPalette& pal = palette();
-  const QColor text = pal.color(QPalette::Text);
+  const QColor text = palette().color(QPalette::Text);
   QColor grid = text;
   grid.setAlphaF(0.18);
   QColor axis = text;
   axis.setAlphaF(0.55);
-
   const QFontMetricsF fm(font());
   const double line = fm.height();
   // Room on the left for the rotated title and the tick labels, below for labels and title.
   const double left = 4 + line + fm.horizontalAdvance(QStringLiteral("-0000.0")) + 6;
   const QRectF plot(left, line, width() - left - 16, height() - 3 * line - 14);
   if (plot.width() < 20 || plot.height() < 20) return;
-  const auto X = [&](double u) { return plot.left() + u * plot.width(); };
-  const auto Y = [&](double v) {
-    return plot.top() + (top_ - v) / (top_ - bottom_) * plot.height();
-  };
+  const Axes axes{text, grid, axis, fm, line, plot, bottom_, top_, NiceStep((top_ - bottom_) / 6)};
 
-  // Grid and tick labels: x/c every 0.1, labelled every 0.2; −Cp at the nice step.
+  PaintGrid(painter, axes);
+  PaintAxisTitles(painter, axes);
+  PaintCurves(painter, axes);
+  if (upper_.isEmpty() && lower_.isEmpty()) return;
+  PaintLegend(painter, axes);
+  if (peakCut_) {
+    painter.setPen(text);
+    painter.drawText(QRectF(plot.left() + 6, plot.top() + 4, plot.width() / 2, line),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     tr("Peak −Cp %1 lies above the plot").arg(QString::number(peak_, 'g', 4)));
+  }
+}
+
+// Grid and tick labels: x/c every 0.1, labelled every 0.2; −Cp at the nice step, the zero line
+// darker; then the frame around the plot.
+void PressurePlot::PaintGrid(QPainter& painter, const Axes& a) const {
   painter.setFont(font());
   for (int i = 0; i <= 10; ++i) {
     const double u = i / 10.0;
-    painter.setPen(QPen(grid, 1));
-    painter.drawLine(QPointF(X(u), plot.top()), QPointF(X(u), plot.bottom()));
+    painter.setPen(QPen(a.grid, 1));
+    painter.drawLine(QPointF(a.X(u), a.plot.top()), QPointF(a.X(u), a.plot.bottom()));
     if (i % 2 == 0) {
-      painter.setPen(text);
+      painter.setPen(a.text);
       const QString label = TickText(u, 0.1);
-      painter.drawText(QRectF(X(u) - 30, plot.bottom() + 3, 60, line), Qt::AlignHCenter, label);
+      painter.drawText(QRectF(a.X(u) - 30, a.plot.bottom() + 3, 60, a.line), Qt::AlignHCenter,
+                       label);
     }
   }
-  const double step = NiceStep((top_ - bottom_) / 6);
-  const int ticks = static_cast<int>(std::lround((top_ - bottom_) / step));
+  const int ticks = static_cast<int>(std::lround((a.top - a.bottom) / a.step));
   for (int i = 0; i <= ticks && i <= 50; ++i) {
-    const double v = bottom_ + i * step;
-    painter.setPen(QPen(std::fabs(v) < step * 1e-6 ? axis : grid, 1));
-    painter.drawLine(QPointF(plot.left(), Y(v)), QPointF(plot.right(), Y(v)));
-    painter.setPen(text);
-    painter.drawText(QRectF(0, Y(v) - line / 2, plot.left() - 5, line),
-                     Qt::AlignRight | Qt::AlignVCenter, TickText(v, step));
+    const double v = a.bottom + i * a.step;
+    painter.setPen(QPen(std::fabs(v) < a.step * 1e-6 ? a.axis : a.grid, 1));
+    painter.drawLine(QPointF(a.plot.left(), a.Y(v)), QPointF(a.plot.right(), a.Y(v)));
+    painter.setPen(a.text);
+    painter.drawText(QRectF(0, a.Y(v) - a.line / 2, a.plot.left() - 5, a.line),
+                     Qt::AlignRight | Qt::AlignVCenter, TickText(v, a.step));
   }
-  painter.setPen(QPen(axis, 1));
+  painter.setPen(QPen(a.axis, 1));
   painter.setBrush(Qt::NoBrush);
-  painter.drawRect(plot);
+  painter.drawRect(a.plot);
+}
 
-  // Axis titles.
-  painter.setPen(text);
-  painter.drawText(QRectF(plot.left(), plot.bottom() + line + 6, plot.width(), line),
+void PressurePlot::PaintAxisTitles(QPainter& painter, const Axes& a) const {
+  painter.setPen(a.text);
+  painter.drawText(QRectF(a.plot.left(), a.plot.bottom() + a.line + 6, a.plot.width(), a.line),
                    Qt::AlignHCenter, tr("x/c along the chord: leading edge 0, trailing edge 1"));
   painter.save();
-  painter.translate(4, plot.center().y());
+  painter.translate(4, a.plot.center().y());
   painter.rotate(-90);
-  painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignHCenter, tr("−Cp"));
+  painter.drawText(QRectF(-a.plot.height() / 2, 0, a.plot.height(), a.line), Qt::AlignHCenter,
+                   tr("−Cp"));
   painter.restore();
+}
 
-  // The curves, clipped to the plot.
+// The curves, clipped to the plot.
+void PressurePlot::PaintCurves(QPainter& painter, const Axes& a) const {
   painter.save();
-  painter.setClipRect(plot);
+  painter.setClipRect(a.plot);
   for (const auto& [curve, colour] :
        {std::pair{&upper_, UpperColour()}, std::pair{&lower_, LowerColour()}}) {
     QPolygonF polyline;
     polyline.reserve(curve->size());
     for (const QPointF& p : *curve) {
       if (!std::isfinite(p.x()) || !std::isfinite(p.y())) continue;
-      polyline.append(
-          QPointF(X(p.x()), Y(std::clamp(p.y(), bottom_ - 1e3 * step, top_ + 1e3 * step))));
+      polyline.append(QPointF(
+          a.X(p.x()), a.Y(std::clamp(p.y(), a.bottom - 1e3 * a.step, a.top + 1e3 * a.step))));
     }
     // Bevel joins: the raster engine's round joins leave a darker dot where a nearly straight
     // curve turns by a hair.
@@ -146,32 +173,26 @@ void PressurePlot::paintEvent(QPaintEvent*) {
     painter.drawPolyline(polyline);
   }
   painter.restore();
+}
 
-  if (upper_.isEmpty() && lower_.isEmpty()) return;
-
-  // Legend in the upper right corner, on the plot's own ground.
+// The legend in the upper right corner, on the plot's own ground.
+void PressurePlot::PaintLegend(QPainter& painter, const Axes& a) const {
   const QString names[] = {tr("Upper surface"), tr("Lower surface")};
   const QColor colours[] = {UpperColour(), LowerColour()};
-  const double swatch = 2 * line;
-  const double textWidth = std::max(fm.horizontalAdvance(names[0]), fm.horizontalAdvance(names[1]));
-  const QRectF box(plot.right() - swatch - textWidth - 22, plot.top() + 8, swatch + textWidth + 14,
-                   2 * line + 8);
-  painter.setPen(QPen(axis, 1));
-  painter.setBrush(pal.color(QPalette::Base));
+  const double swatch = 2 * a.line;
+  const double textWidth =
+      std::max(a.fm.horizontalAdvance(names[0]), a.fm.horizontalAdvance(names[1]));
+  const QRectF box(a.plot.right() - swatch - textWidth - 22, a.plot.top() + 8,
+                   swatch + textWidth + 14, 2 * a.line + 8);
+  painter.setPen(QPen(a.axis, 1));
+  painter.setBrush(palette().color(QPalette::Base));
   painter.drawRect(box);
   for (int i = 0; i < 2; ++i) {
-    const double y = box.top() + 4 + (i + 0.5) * line;
+    const double y = box.top() + 4 + (i + 0.5) * a.line;
     painter.setPen(QPen(colours[i], 2, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(box.left() + 5, y), QPointF(box.left() + 5 + swatch, y));
-    painter.setPen(text);
-    painter.drawText(QRectF(box.left() + 9 + swatch, y - line / 2, textWidth + 4, line),
+    painter.setPen(a.text);
+    painter.drawText(QRectF(box.left() + 9 + swatch, y - a.line / 2, textWidth + 4, a.line),
                      Qt::AlignLeft | Qt::AlignVCenter, names[i]);
-  }
-
-  if (peakCut_) {
-    painter.setPen(text);
-    painter.drawText(QRectF(plot.left() + 6, plot.top() + 4, plot.width() / 2, line),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     tr("Peak −Cp %1 lies above the plot").arg(QString::number(peak_, 'g', 4)));
   }
 }

@@ -8,6 +8,8 @@
 #include <QVector>
 #include <QWidget>
 
+class QPainter;
+
 class PressurePlot : public QWidget {
   Q_OBJECT
 
@@ -37,7 +39,14 @@ class PressurePlot : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  struct Axes;
+
   void FitRange();
+  // The parts of the picture, in the order they are painted over one another.
+  void PaintGrid(QPainter& painter, const Axes& axes) const;
+  void PaintAxisTitles(QPainter& painter, const Axes& axes) const;
+  void PaintCurves(QPainter& painter, const Axes& axes) const;
+  void PaintLegend(QPainter& painter, const Axes& axes) const;
 
   QVector<QPointF> upper_, lower_;
   double bottom_ = -1;

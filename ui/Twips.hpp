@@ -1,22 +1,18 @@
-// Window geometry is laid out in twips (1/1440 inch); 15 twips make one logical pixel.
+// The layout's twips (1/1440 inch) as the window's logical pixels: 15 twips make one.
 #pragma once
 
 #include <QRect>
+#include <QSize>
 
-#include "model/Parameters.hpp"
+#include "layout/WindowLayout.hpp"
 
-inline constexpr int kTwipsPerPixel = 15;
-
-constexpr int TwipsToPixels(int twips) {
-  return twips / kTwipsPerPixel;
-}
-
-// The rectangle (left, top, width, height), given in twips, in logical pixels.
-constexpr QRect TwipRect(int left, int top, int width, int height) {
-  return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-               TwipsToPixels(height));
-}
-
+// The box, given in twips, in logical pixels.
 constexpr QRect TwipRect(const jouk::TwipBox& box) {
-  return TwipRect(box.left, box.top, box.width, box.height);
+  return QRect(jouk::TwipsToPixels(box.left), jouk::TwipsToPixels(box.top),
+               jouk::TwipsToPixels(box.width), jouk::TwipsToPixels(box.height));
+}
+
+// The size, given in twips, in logical pixels.
+constexpr QSize TwipSize(const jouk::TwipSize& size) {
+  return QSize(jouk::TwipsToPixels(size.width), jouk::TwipsToPixels(size.height));
 }

@@ -6,14 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "tests/export/GifDecoder.hpp"
 #include "export/GifEncoder.hpp"
+#include "tests/export/GifDecoder.hpp"
+#include "tests/export/GifFrames.hpp"
 
 namespace jouk {
 namespace {
 
 using testing::Decode;
 using testing::Decoded;
+using testing::EncodeGif;
 using testing::Frame;
 
 constexpr std::uint32_t kBackground = 0xFF505050;  // 80,80,80

@@ -15,11 +15,11 @@
 
 #include "export/ExportPictures.hpp"
 #include "model/FlowPicture.hpp"
+#include "model/Recompute.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 #include "ui/Form1.hpp"
 #include "ui/PlotMenu.hpp"
 #include "ui/PlotView.hpp"
-#include "model/Recompute.hpp"
-#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 
@@ -61,7 +61,7 @@ struct StartedWindow {
     QApplication::processEvents();
   }
   PlotView* picture() { return Child<PlotView>(form, "Picture3"); }
-  const jouk::FlowState& state() const { return form.State(); }
+  const jouk::FlowState& state() const { return Store(form); }
 };
 
 // The raster's device position of a world point for the window from Olcek on a picture of the

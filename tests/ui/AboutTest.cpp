@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "ui/AboutText.hpp"
-#include "ui/Form_About.hpp"
+#include "layout/WindowLayout.hpp"
 #include "tests/ui/UiTestSupport.hpp"
+#include "ui/Form_About.hpp"
 
 class AboutTest : public QObject {
   Q_OBJECT
@@ -38,16 +38,16 @@ class AboutTest : public QObject {
                               << "Streamlines around Joukowsky airfoil" << QRect(48, 56, 177, 41)
                               << 9.75 << green;
     // One line, in the label's own width.
-    QTest::newRow("credit") << "Label7" << about_text::kCreditLine << QRect(56, 112, 169, 17)
-                            << 8.25 << black;
+    QTest::newRow("credit") << "Label7" << jouk::kCreditLine << QRect(56, 112, 169, 17) << 8.25
+                            << black;
     QTest::newRow("update") << "Label8"
                             << "last update : December 2014" << QRect(56, 136, 185, 17) << 8.25
                             << black;
     QTest::newRow("comments") << "Label4"
                               << "for comments and questions e-mail to" << QRect(32, 168, 225, 17)
                               << 8.25 << black;
-    QTest::newRow("address") << "Label5" << about_text::kContactAddress << QRect(80, 184, 129, 17)
-                             << 8.25 << blue;
+    QTest::newRow("address") << "Label5" << jouk::kContactAddress << QRect(80, 184, 129, 17) << 8.25
+                             << blue;
   }
   void labels() {
     QFETCH(QString, name);
@@ -110,8 +110,8 @@ class AboutTest : public QObject {
     QVERIFY(subtitle->alignment() & Qt::AlignHCenter);
     // Too wide for one line at its size: two centred lines.
     QVERIFY(QFontMetrics(subtitle->font()).horizontalAdvance(subtitle->text()) > subtitle->width());
-    QVERIFY(QString::fromUtf8(about_text::kCreditLine).startsWith("developed by "));
-    QVERIFY(QString::fromUtf8(about_text::kContactAddress).endsWith("@example.org"));
+    QVERIFY(QString::fromUtf8(jouk::kCreditLine).startsWith("developed by "));
+    QVERIFY(QString::fromUtf8(jouk::kContactAddress).endsWith("@example.org"));
   }
 };
 

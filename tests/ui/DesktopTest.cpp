@@ -7,11 +7,11 @@
 #include <QtTest>
 #include <cmath>
 
+#include "tests/ui/UiTestSupport.hpp"
 #include "ui/Form1.hpp"
 #include "ui/Form_About.hpp"
 #include "ui/Form_Lift.hpp"
 #include "ui/ParameterTextBox.hpp"
-#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 
@@ -57,7 +57,7 @@ class DesktopTest : public QObject {
     QCOMPARE(delta->toolTip(), QStringLiteral("Read as 0: use a point as the decimal separator"));
     QCOMPARE(delta->palette().color(QPalette::Base), ParameterTextBox::MarkColor(plain));
     QVERIFY(gama->Note().isEmpty());  // 0 with 0.02 is a row: the circular arc
-    QCOMPARE(form.State().Mu, 0.04);
+    QCOMPARE(Store(form).Mu, 0.04);
 
     texts.Delta = "0.125";
     texts.Alfa = "7 deg";
@@ -69,8 +69,8 @@ class DesktopTest : public QObject {
     QCOMPARE(gama->Note(), miss);
     QCOMPARE(alfa->Note(),
              QStringLiteral("Read as 7: the text after the number (\"deg\") is not read"));
-    QCOMPARE(form.State().Alfa, 7.0);
-    QCOMPARE(form.State().Mu, 0.04);  // the previous section
+    QCOMPARE(Store(form).Alfa, 7.0);
+    QCOMPARE(Store(form).Mu, 0.04);  // the previous section
 
     texts.dR = "0";  // rejected: the marks stay as they are
     Start(form, texts);
@@ -131,7 +131,7 @@ class DesktopTest : public QObject {
     turn(-120);
     QCOMPARE(alfa->value(), 6);
     QCOMPARE(Child<QLineEdit>(form, "Text_Alfa")->text(), QStringLiteral("6"));
-    QCOMPARE(form.State().Alfa, 6.0);
+    QCOMPARE(Store(form).Alfa, 6.0);
     turn(240);
     QCOMPARE(alfa->value(), 4);
     turn(-60);  // half a notch: nothing yet

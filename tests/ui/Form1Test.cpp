@@ -13,11 +13,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "ui/Form1.hpp"
 #include "model/NumberText.hpp"
-#include "ui/PlotView.hpp"
 #include "model/Recompute.hpp"
 #include "tests/ui/UiTestSupport.hpp"
+#include "ui/Form1.hpp"
+#include "ui/PlotView.hpp"
 
 namespace {
 
@@ -29,7 +29,7 @@ struct Window : CollectingWindow {
   }
   PlotView* picture() { return child<PlotView>("Picture3"); }
   QTimer* timer() { return child<QTimer>("Timer1"); }
-  const jouk::FlowState& state() const { return form.State(); }
+  const jouk::FlowState& state() const { return Store(form); }
   void step(const char* bar, QAbstractSlider::SliderAction action) {
     child<QScrollBar>(bar)->triggerAction(action);
   }
@@ -531,7 +531,7 @@ class Form1Test : public QObject {
     QCOMPARE(title, QStringLiteral("Streamlines around Joukowsky airfoil"));
     QCOMPARE(text, QStringLiteral("dR must be a positive number."));
     QCOMPARE(icon, QMessageBox::Warning);
-    QVERIFY(form.State().nPts.empty());
+    QVERIFY(Store(form).nPts.empty());
     QVERIFY(!Child<QTimer>(form, "Timer1")->isActive());
   }
 };

@@ -9,9 +9,9 @@
 #include <cmath>
 
 #include "model/FlowPicture.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 #include "ui/Form1.hpp"
 #include "ui/PlotView.hpp"
-#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 
@@ -62,10 +62,10 @@ class HiDpiTest : public QObject {
   // segments too.
   void thickPenKeepsThePixelRules() {
     PlotView view;
-    view.SetBackColor(QColor(80, 80, 80));
-    view.Scale(-1, 2.0 / 3.0, 1, -2.0 / 3.0);
+    view.Canvas().SetBackColor(qRgb(80, 80, 80));
+    view.Canvas().Scale(-1, 2.0 / 3.0, 1, -2.0 / 3.0);
     const QImage blank = view.image().copy();
-    view.Line(-2, 0.1f, 2, 0.1f, jouk::kStreamlineColor);
+    view.Canvas().Line(-2, 0.1f, 2, 0.1f, jouk::kStreamlineColor);
     const int pen = view.Canvas().PenWidth();
     QCOMPARE(Count(view.image(), jouk::kStreamlineColor), device_.width() * pen);
     QRandomGenerator random(1313);
@@ -77,10 +77,10 @@ class HiDpiTest : public QObject {
     }
     for (const QRgb colour : {jouk::kStreamlineColor, jouk::kPlotBackground}) {
       for (const QLineF& s : segments) {
-        view.Line(float(s.x1()), float(s.y1()), float(s.x2()), float(s.y2()), colour);
+        view.Canvas().Line(float(s.x1()), float(s.y1()), float(s.x2()), float(s.y2()), colour);
       }
     }
-    view.Line(-2, 0.1f, 2, 0.1f, jouk::kPlotBackground);
+    view.Canvas().Line(-2, 0.1f, 2, 0.1f, jouk::kPlotBackground);
     QCOMPARE(view.image(), blank);
   }
 
@@ -90,8 +90,8 @@ class HiDpiTest : public QObject {
     for (const double step : {0.0007, 0.004, 0.03}) {
       PlotView one, batch;
       for (PlotView* view : {&one, &batch}) {
-        view->SetBackColor(QColor(80, 80, 80));
-        view->Scale(-1, 2.0 / 3.0, 1, -2.0 / 3.0);
+        view->Canvas().SetBackColor(qRgb(80, 80, 80));
+        view->Canvas().Scale(-1, 2.0 / 3.0, 1, -2.0 / 3.0);
       }
       QRandomGenerator random(7 + static_cast<quint32>(step * 1e4));
       std::vector<double> x(1500), y(1500);
@@ -103,9 +103,10 @@ class HiDpiTest : public QObject {
         y[k] = k % 400 == 399 ? std::nan("") : py;
       }
       for (std::size_t k = 1; k < x.size(); ++k) {
-        one.Line(float(x[k - 1]), float(y[k - 1]), float(x[k]), float(y[k]), jouk::kContourColor);
+        one.Canvas().Line(float(x[k - 1]), float(y[k - 1]), float(x[k]), float(y[k]),
+                          jouk::kContourColor);
       }
-      batch.Polyline(x.data(), y.data(), static_cast<int>(x.size()), jouk::kContourColor);
+      batch.Canvas().Polyline(x.data(), y.data(), static_cast<int>(x.size()), jouk::kContourColor);
       QVERIFY(Count(one.image(), jouk::kContourColor) > 100);
       QCOMPARE(batch.image(), one.image());
     }
@@ -128,7 +129,7 @@ class HiDpiTest : public QObject {
     const int grey = Count(image, jouk::kStreamlineColor);
     QCOMPARE(background + red + grey, device_.width() * device_.height());
     QVERIFY(red > 500 * ratio_);
-    const jouk::FlowState& st = form.State();
+    const jouk::FlowState& st = Store(form);
     int checked = 0;
     for (int i = 1; i <= 10; ++i) {
       for (int j = 1; j <= st.nPts[static_cast<std::size_t>(i)]; ++j) {

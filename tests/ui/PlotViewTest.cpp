@@ -41,13 +41,13 @@ class PlotViewTest : public QObject {
 
   void backColourFillsAtOnceAndClsClears() {
     PlotView view;
-    view.SetBackColor(QColor(80, 80, 80));
+    view.Canvas().SetBackColor(qRgb(80, 80, 80));
     QCOMPARE(CountOther(view.image(), kGrey), 0);
     QCOMPARE(view.BackColor(), QColor(80, 80, 80));
-    view.Scale(-3, 2, 3, -2);
-    view.Line(-3, 0, 3, 0, kRed);
+    view.Canvas().Scale(-3, 2, 3, -2);
+    view.Canvas().Line(-3, 0, 3, 0, kRed);
     QVERIFY(CountOther(view.image(), kGrey) > 0);
-    view.Scale(-1, 1, 1, -1);  // a new world window keeps the drawing
+    view.Canvas().Scale(-1, 1, 1, -1);  // a new world window keeps the drawing
     QCOMPARE(CountOther(view.image(), kGrey), 600);
     view.Cls();
     QCOMPARE(CountOther(view.image(), kGrey), 0);
@@ -58,30 +58,31 @@ class PlotViewTest : public QObject {
   // column and row.
   void worldWindowMapsCornersAxesAndEdges() {
     PlotView view;
-    view.SetBackColor(QColor(80, 80, 80));
-    view.Scale(-3, 2, 3, -2);
-    view.Line(-3, 2, -3, 2, kRed);  // upper-left corner
+    view.Canvas().SetBackColor(qRgb(80, 80, 80));
+    view.Canvas().Scale(-3, 2, 3, -2);
+    view.Canvas().Line(-3, 2, -3, 2, kRed);  // upper-left corner
     QCOMPARE(view.image().pixel(0, 0), kRed);
-    view.Line(3, -2, 3, -2, kRed);  // lower-right corner
+    view.Canvas().Line(3, -2, 3, -2, kRed);  // lower-right corner
     QCOMPARE(view.image().pixel(599, 399), kRed);
-    view.Line(-2.995f, 1.005f, -2.995f, 1.005f, kRed);  // y grows upwards
+    view.Canvas().Line(-2.995f, 1.005f, -2.995f, 1.005f, kRed);  // y grows upwards
     QCOMPARE(view.image().pixel(0, 99), kRed);
     QCOMPARE(CountOther(view.image(), kGrey), 3);
 
     view.Cls();
-    view.Line(0, 2, 0, -2, kRed);  // the y axis: column 300, every row
+    view.Canvas().Line(0, 2, 0, -2, kRed);  // the y axis: column 300, every row
     for (int r = 0; r < 400; ++r) QCOMPARE(view.image().pixel(300, r), kRed);
     QCOMPARE(CountOther(view.image(), kGrey), 400);
     view.Cls();
-    view.Line(3, 0, -3, 0, kRed);  // the x axis, drawn right to left: row 200, every column
+    view.Canvas().Line(3, 0, -3, 0,
+                       kRed);  // the x axis, drawn right to left: row 200, every column
     for (int c = 0; c < 600; ++c) QCOMPARE(view.image().pixel(c, 200), kRed);
     QCOMPARE(CountOther(view.image(), kGrey), 600);
   }
 
   void penColourReplacesAndRedrawInBackgroundErasesExactly() {
     PlotView view;
-    view.SetBackColor(QColor(80, 80, 80));
-    view.Scale(-1, 2.0 / 3.0, 1, -2.0 / 3.0);
+    view.Canvas().SetBackColor(qRgb(80, 80, 80));
+    view.Canvas().Scale(-1, 2.0 / 3.0, 1, -2.0 / 3.0);
     const QImage blank = view.image();
 
     // Short and long segments in all directions, some leaving the window; fixed seed.
@@ -96,7 +97,7 @@ class PlotViewTest : public QObject {
     }
     const auto drawAll = [&](QRgb colour) {
       for (const QLineF& s : segments) {
-        view.Line(float(s.x1()), float(s.y1()), float(s.x2()), float(s.y2()), colour);
+        view.Canvas().Line(float(s.x1()), float(s.y1()), float(s.x2()), float(s.y2()), colour);
       }
     };
     drawAll(qRgba(200, 200, 200, 17));  // the alpha of the pen plays no part
@@ -113,27 +114,27 @@ class PlotViewTest : public QObject {
 
   void clipsFarOutsideAndHugeCoordinates() {
     PlotView view;
-    view.SetBackColor(QColor(80, 80, 80));
-    view.Scale(-3, 2, 3, -2);
+    view.Canvas().SetBackColor(qRgb(80, 80, 80));
+    view.Canvas().Scale(-3, 2, 3, -2);
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     // Wholly outside, not finite or undefined: nothing is drawn.
-    view.Line(1e30f, 1e30f, 2e30f, 3e30f, kRed);
-    view.Line(-FLT_MAX, FLT_MAX, -FLT_MAX, -FLT_MAX, kRed);
-    view.Line(4, 0, 1e38f, 0, kRed);
-    view.Line(0, 0, inf, 0, kRed);
-    view.Line(nan, 0, 1, 1, kRed);
-    view.Line(0, nan, nan, 0, kRed);
+    view.Canvas().Line(1e30f, 1e30f, 2e30f, 3e30f, kRed);
+    view.Canvas().Line(-FLT_MAX, FLT_MAX, -FLT_MAX, -FLT_MAX, kRed);
+    view.Canvas().Line(4, 0, 1e38f, 0, kRed);
+    view.Canvas().Line(0, 0, inf, 0, kRed);
+    view.Canvas().Line(nan, 0, 1, 1, kRed);
+    view.Canvas().Line(0, nan, nan, 0, kRed);
     QCOMPARE(CountOther(view.image(), kGrey), 0);
 
     // Crossing the whole window from far outside: exactly the part inside is drawn.
-    view.Line(-FLT_MAX, 0, FLT_MAX, 0, kRed);
+    view.Canvas().Line(-FLT_MAX, 0, FLT_MAX, 0, kRed);
     for (int c = 0; c < 600; ++c) QCOMPARE(view.image().pixel(c, 200), kRed);
     QCOMPARE(CountOther(view.image(), kGrey), 600);
     view.Cls();
-    view.Line(-3e37f, -2e37f, 3e37f, 2e37f, kRed);  // beyond double precision: no crash
+    view.Canvas().Line(-3e37f, -2e37f, 3e37f, 2e37f, kRed);  // beyond double precision: no crash
     view.Cls();
-    view.Line(-3e6f, -2e6f, 3e6f, 2e6f, kRed);  // the diagonal, lower left to upper right
+    view.Canvas().Line(-3e6f, -2e6f, 3e6f, 2e6f, kRed);  // the diagonal, lower left to upper right
     int drawn = 0;
     for (int r = 0; r < 400; ++r) {
       for (int c = 0; c < 600; ++c) {
@@ -147,10 +148,10 @@ class PlotViewTest : public QObject {
 
     // A world window of zero width or height draws nothing.
     view.Cls();
-    view.Scale(1, 1, 1, -1);
-    view.Line(0, 0, 2, 0, kRed);
-    view.Scale(-1, 1, 1, 1);
-    view.Line(0, 0, 0, 1, kRed);
+    view.Canvas().Scale(1, 1, 1, -1);
+    view.Canvas().Line(0, 0, 2, 0, kRed);
+    view.Canvas().Scale(-1, 1, 1, 1);
+    view.Canvas().Line(0, 0, 0, 1, kRed);
     QCOMPARE(CountOther(view.image(), kGrey), 0);
   }
 
@@ -173,8 +174,8 @@ class PlotViewTest : public QObject {
     QFETCH(int, count);
     PlotView one, batch;
     for (PlotView* view : {&one, &batch}) {
-      view->SetBackColor(QColor(80, 80, 80));
-      view->Scale(-1, 2.0 / 3.0, 1, -2.0 / 3.0);
+      view->Canvas().SetBackColor(qRgb(80, 80, 80));
+      view->Canvas().Scale(-1, 2.0 / 3.0, 1, -2.0 / 3.0);
     }
     QRandomGenerator random(51 + shape);
     std::vector<double> x(count), y(count);
@@ -213,13 +214,13 @@ class PlotViewTest : public QObject {
       y[k] = std::numeric_limits<double>::quiet_NaN();
     }
     for (int k = 1; k < count; ++k) {
-      one.Line(float(x[k - 1]), float(y[k - 1]), float(x[k]), float(y[k]), kRed);
+      one.Canvas().Line(float(x[k - 1]), float(y[k - 1]), float(x[k]), float(y[k]), kRed);
     }
-    batch.Polyline(x.data(), y.data(), count, kRed);
+    batch.Canvas().Polyline(x.data(), y.data(), count, kRed);
     QVERIFY(CountOther(one.image(), kGrey) > std::min(count / 10, 100));
     QCOMPARE(batch.image(), one.image());
-    batch.Polyline(x.data(), y.data(), 1, qRgb(0, 0, 255));  // one point: no segment
-    batch.Polyline(x.data(), y.data(), 0, qRgb(0, 0, 255));
+    batch.Canvas().Polyline(x.data(), y.data(), 1, qRgb(0, 0, 255));  // one point: no segment
+    batch.Canvas().Polyline(x.data(), y.data(), 0, qRgb(0, 0, 255));
     QCOMPARE(batch.image(), one.image());
   }
 
@@ -229,37 +230,37 @@ class PlotViewTest : public QObject {
     PlotView view(QSize(900, 600));
     QCOMPARE(view.image().size(), QSize(900, 600));
     QCOMPARE(view.sizeHint(), QSize(900, 600));
-    view.SetBackColor(QColor(80, 80, 80));
+    view.Canvas().SetBackColor(qRgb(80, 80, 80));
     QCOMPARE(CountOther(view.image(), kGrey), 0);
-    view.Scale(-3, 2, 3, -2);
-    view.Line(-3, 2, -3, 2, kRed);
-    view.Line(3, -2, 3, -2, kRed);
+    view.Canvas().Scale(-3, 2, 3, -2);
+    view.Canvas().Line(-3, 2, -3, 2, kRed);
+    view.Canvas().Line(3, -2, 3, -2, kRed);
     QCOMPARE(view.image().pixel(0, 0), kRed);
     QCOMPARE(view.image().pixel(899, 599), kRed);
     view.Cls();
-    view.Line(-FLT_MAX, 0, FLT_MAX, 0, kRed);  // the x axis, clipped to the wider image
+    view.Canvas().Line(-FLT_MAX, 0, FLT_MAX, 0, kRed);  // the x axis, clipped to the wider image
     for (int c = 0; c < 900; ++c) QCOMPARE(view.image().pixel(c, 300), kRed);
-    view.Line(0, 2, 0, -2, kRed);
+    view.Canvas().Line(0, 2, 0, -2, kRed);
     for (int r = 0; r < 600; ++r) QCOMPARE(view.image().pixel(450, r), kRed);
     QCOMPARE(CountOther(view.image(), kGrey), 900 + 600 - 1);
 
     // A size below one pixel is taken as one pixel; drawing there stays inside the image.
     PlotView tiny(QSize(0, -4));
     QCOMPARE(tiny.image().size(), QSize(1, 1));
-    tiny.SetBackColor(QColor(80, 80, 80));
-    tiny.Scale(-3, 2, 3, -2);
+    tiny.Canvas().SetBackColor(qRgb(80, 80, 80));
+    tiny.Canvas().Scale(-3, 2, 3, -2);
     const double x[] = {-3, 3, 3};
     const double y[] = {2, -2, 2};
-    tiny.Polyline(x, y, 3, kRed);
+    tiny.Canvas().Polyline(x, y, 3, kRed);
     QCOMPARE(tiny.image().pixel(0, 0), kRed);
   }
 
   void paintingShowsTheBackingImage() {
     PlotView view;
     view.resize(view.sizeHint());
-    view.SetBackColor(QColor(80, 80, 80));
-    view.Scale(-3, 2, 3, -2);
-    view.Line(-2, 1, 2, -1, kRed);
+    view.Canvas().SetBackColor(qRgb(80, 80, 80));
+    view.Canvas().Scale(-3, 2, 3, -2);
+    view.Canvas().Line(-2, 1, 2, -1, kRed);
     const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown, view.image());
   }

@@ -7,11 +7,11 @@
 #include <cstring>
 #include <memory>
 
-#include "ui/Form1.hpp"
 #include "model/Mdl_Common.hpp"
-#include "ui/PlotView.hpp"
 #include "model/Recompute.hpp"
 #include "tests/ui/UiTestSupport.hpp"
+#include "ui/Form1.hpp"
+#include "ui/PlotView.hpp"
 
 namespace {
 
@@ -36,12 +36,12 @@ struct Reference {
     st->TwoPi = window.TwoPi;
     st->Olcek = window.Olcek;
     st->anim = window.anim;
-    view.SetBackColor(QColor(80, 80, 80));
+    view.Canvas().SetBackColor(qRgb(80, 80, 80));
     const double olcek = st->Olcek;
-    view.Scale(-olcek, (2.0 / 3.0) * olcek, olcek, (-2.0 / 3.0) * olcek);
+    view.Canvas().Scale(-olcek, (2.0 / 3.0) * olcek, olcek, (-2.0 / 3.0) * olcek);
     for (int j = 2; j <= st->nPts[0]; ++j) {
-      view.Line(float(st->XS(0, j - 1)), float(st->YS(0, j - 1)), float(st->XS(0, j)),
-                float(st->YS(0, j)), kContour);
+      view.Canvas().Line(float(st->XS(0, j - 1)), float(st->YS(0, j - 1)), float(st->XS(0, j)),
+                         float(st->YS(0, j)), kContour);
     }
   }
 
@@ -52,10 +52,10 @@ struct Reference {
   void Pass(QRgb colour) {
     for (int i = 1; i <= LastStreamline(); ++i) {
       for (int j = 2; j <= st->nPts[i]; ++j) {
-        view.Line(float(st->XS(i, j - 1)), float(st->YAnim1(i, j - 1)), float(st->XS(i, j)),
-                  float(st->YAnim1(i, j)), colour);
-        view.Line(float(st->XS(i, j - 1)), float(st->YAnim2(i, j - 1)), float(st->XS(i, j)),
-                  float(st->YAnim2(i, j)), colour);
+        view.Canvas().Line(float(st->XS(i, j - 1)), float(st->YAnim1(i, j - 1)),
+                           float(st->XS(i, j)), float(st->YAnim1(i, j)), colour);
+        view.Canvas().Line(float(st->XS(i, j - 1)), float(st->YAnim2(i, j - 1)),
+                           float(st->XS(i, j)), float(st->YAnim2(i, j)), colour);
       }
     }
   }
@@ -156,23 +156,23 @@ class TickPictureTest : public QObject {
     // start paints at those heights.
     if (!before.isEmpty()) {
       StartWithTexts(form, Texts(before));
-      reference.Start(form.State());
+      reference.Start(Store(form));
       for (int tick = 0; tick < 7; ++tick) {
         form.Timer1_Timer();
         reference.Tick();
       }
     }
     StartWithTexts(form, Texts(texts));
-    reference.Start(form.State());
-    QVERIFY(SameBits(form.State().YAnim1, reference.st->YAnim1));
+    reference.Start(Store(form));
+    QVERIFY(SameBits(Store(form).YAnim1, reference.st->YAnim1));
     QCOMPARE(FirstDifference(picture->image(), reference.view.image()), QString());
     for (int tick = 1; tick <= 30; ++tick) {
       form.Timer1_Timer();
       reference.Tick();
-      QCOMPARE(form.State().anim.tAnim, reference.st->anim.tAnim);
-      QVERIFY2(SameBits(form.State().YAnim1, reference.st->YAnim1),
+      QCOMPARE(Store(form).anim.tAnim, reference.st->anim.tAnim);
+      QVERIFY2(SameBits(Store(form).YAnim1, reference.st->YAnim1),
                qPrintable(QString::number(tick)));
-      QVERIFY2(SameBits(form.State().YAnim2, reference.st->YAnim2),
+      QVERIFY2(SameBits(Store(form).YAnim2, reference.st->YAnim2),
                qPrintable(QString::number(tick)));
       const QString difference = FirstDifference(picture->image(), reference.view.image());
       QVERIFY2(difference.isEmpty(),

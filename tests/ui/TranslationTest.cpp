@@ -16,12 +16,12 @@
 #include <cstdio>
 
 #include "model/Aerodynamics.hpp"
+#include "tests/ui/UiTestSupport.hpp"
 #include "ui/Form1.hpp"
 #include "ui/Form_About.hpp"
 #include "ui/Form_Lift.hpp"
 #include "ui/ModelText.hpp"
 #include "ui/Translations.hpp"
-#include "tests/ui/UiTestSupport.hpp"
 
 namespace {
 
@@ -304,9 +304,10 @@ class TranslationTest : public QObject {
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (const jouk::ParameterSpec& p : jouk::kParameters) {
-      const auto* label = Child<QLabel>(form, p.labelControl.name);
-      const auto* box = Child<QLineEdit>(form, p.textBox.name);
+    for (std::size_t k = 0; k < jouk::kParameterCount; ++k) {
+      const jouk::ParameterControls row = jouk::ControlsOf(k);
+      const auto* label = Child<QLabel>(form, row.label.name);
+      const auto* box = Child<QLineEdit>(form, row.textBox.name);
       const QString problem = Clipping(*label);
       QVERIFY2(problem.isEmpty(), qPrintable(problem));
       // Fitted without shrinking to an unreadable size: "Kutta-Faktor" breaks at its hyphen.

@@ -1,6 +1,6 @@
 // Helpers of the window tests, the exporter's picture tests and the tick benchmark: finding
-// controls by name, starting the window with given texts, the plot's pixel of a world point and
-// the picture's colours.
+// controls by name, starting the window with given texts, what the plot shows and the store
+// behind it, the plot's pixel of a world point and the picture's colours.
 #pragma once
 
 #include <QApplication>
@@ -18,12 +18,13 @@
 #include <string>
 
 #include "model/FlowPicture.hpp"
-#include "ui/Form1.hpp"
-#include "tests/common/ParameterSets.hpp"
-#include "ui/PlotView.hpp"
 #include "model/Raster.hpp"
 #include "model/Recompute.hpp"
 #include "model/SectionLookup.hpp"
+#include "tests/common/ParameterSets.hpp"
+#include "ui/Form1.hpp"
+#include "ui/PlotMenu.hpp"
+#include "ui/PlotView.hpp"
 
 // The child of parent named name; a missing control ends the test program.
 template <class T>
@@ -71,6 +72,16 @@ inline void StartWithTexts(Form1& form, const jouk::ParameterTexts& texts) {
   form.SetTexts(texts);
   Child<QPushButton>(form, "Command_START")->click();
   Child<QTimer>(form, "Timer1")->stop();
+}
+
+// What the window's plot shows, as the window hands it to the plot's menu.
+inline PlotSnapshot ShownOnPlot(const Form1& form) {
+  return Child<PlotMenu>(form, "PlotMenu")->Snapshot();
+}
+
+// The window's store, as its plot's menu sees it.
+inline const jouk::FlowState& Store(const Form1& form) {
+  return *ShownOnPlot(form).flow;
 }
 
 using jouk::Pixel;

@@ -11,10 +11,10 @@
 #include <random>
 #include <string>
 
-#include "ui/Form1.hpp"
-#include "ui/PlotView.hpp"
 #include "model/Recompute.hpp"
 #include "tests/ui/UiTestSupport.hpp"
+#include "ui/Form1.hpp"
+#include "ui/PlotView.hpp"
 
 namespace {
 
@@ -100,7 +100,7 @@ class WindowFuzzTest : public QObject {
         Child<QLineEdit>(form, kBoxes[box])->setText(source.Next(box));
       }
 
-      before = form.State();
+      before = Store(form);
       const QImage pictureBefore = picture->image().copy();
       const qsizetype messagesBefore = messages.size();
       bool recomputed = false;
@@ -136,15 +136,15 @@ class WindowFuzzTest : public QObject {
           ++starts;
           started = true;
           QCOMPARE(messages.size(), messagesBefore);
-          QVERIFY(form.State().XS == expected.XS && form.State().YS == expected.YS);
-          QVERIFY(form.State().nPts == expected.nPts);
+          QVERIFY(Store(form).XS == expected.XS && Store(form).YS == expected.YS);
+          QVERIFY(Store(form).nPts == expected.nPts);
           QVERIFY(timer->isActive());
-          QCOMPARE(form.State().anim.tAnim, 0.0);
+          QCOMPARE(Store(form).anim.tAnim, 0.0);
         } else {
           ++rejections;
           QCOMPARE(messages.size(), messagesBefore + 1);
           QCOMPARE(messages.back(), QString::fromStdString(status.message));
-          QVERIFY(form.State() == before);
+          QVERIFY(Store(form) == before);
           QCOMPARE(picture->image(), pictureBefore);
         }
       }
