@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
+
+#include "model/MathConstants.hpp"
 
 namespace jouk {
 
@@ -32,6 +33,16 @@ FlowSetup SetUpFlow(double Alfa, double Eps, double Mu, double iKutta, int nExp,
 
 double StagnationSine(const FlowSetup& f, double Pi) {
   return -f.Gamma / (4 * Pi * f.a * f.U);
+}
+
+bool StagnationPointOnCircle(const FlowSetup& f, double Pi) {
+  const double sinS = StagnationSine(f, Pi);
+  return 1 - sinS * sinS >= 0;
+}
+
+std::optional<MessageId> StagnationRefusal(const FlowSetup& f, double Pi) {
+  if (StagnationPointOnCircle(f, Pi)) return std::nullopt;
+  return MessageId::kStagnationOffSection;
 }
 
 void StreamlineRadius(double a, double r0, double psi, double K, double U, double sinTheta,
@@ -102,11 +113,10 @@ bool AxisRadius(double a, double psi, double K, double U, double s, double& r) {
 // Traces the dividing streamline from the rear stagnation point outward (streamline 1) and
 // mirrors it into the front half (streamline 2).
 void DividingStreamline(FlowState& st, const FlowSetup& f) {
-  const double sinS = StagnationSine(f, st.Pi);
-  const double q0 = 1 - sinS * sinS;
   int j = 0;
-  if (q0 >= 0) {
-    st.XS(1, 1) = f.a * std::sqrt(q0);
+  if (StagnationPointOnCircle(f, st.Pi)) {
+    const double sinS = StagnationSine(f, st.Pi);
+    st.XS(1, 1) = f.a * std::sqrt(1 - sinS * sinS);
     st.YS(1, 1) = f.a * sinS;
     double r = f.a;
     j = 1;
@@ -255,10 +265,10 @@ MappedPoint MapPoint(double X, double Y, double xTE, double nB, int n) {
   // of the arctangent is the branch outside the circle R = xTE; inside it (R < 1) the angle lies
   // half a turn lower. On the circle itself λ = π/2, whose multiples the exponent 2 makes exact.
   const double rho = A / B;
-  double lambda = std::numbers::pi / 2;
+  double lambda = kPi / 2;
   if (R != 1) {
     lambda = std::atan(2 * s / (R - 1 / R));
-    if (R < 1) lambda = lambda - std::numbers::pi;
+    if (R < 1) lambda = lambda - kPi;
   }
   const double rhoN = std::pow(rho, n);
   const double rho2N = std::pow(rho, 2 * n);

@@ -252,19 +252,19 @@ class TranslationTest : public QObject {
     QCOMPARE(Child<QAction>(w.form, "Mn_Lift")->text(), lift[2]);
   }
 
-  // Without a template the English message is shown as it is; a translation that drops the
-  // name's place shows no stray text.
-  void rejectionWithoutTemplateStaysAsItIs() {
+  // Without an id the English message is shown as it is; with one, its translation.
+  void rejectionWithoutIdStaysAsItIs() {
     InstallTranslations(QLocale(QStringLiteral("de_DE")));
     jouk::RecomputeStatus status;
     status.ok = false;
     status.message = "Some reason.";
     QCOMPARE(RejectionText(status), QStringLiteral("Some reason."));
-    status.messageTemplate = "Not enough memory to compute the streamlines.";
+    status.id = jouk::MessageId::kOutOfMemory;
     QCOMPARE(RejectionText(status),
              QStringLiteral("Nicht genug Speicher, um die Stromlinien zu berechnen."));
-    QCOMPARE(LiftErrorText("An error the model never gives."),
-             QStringLiteral("An error the model never gives."));
+    jouk::LiftAndPressure failed;
+    failed.error = "An error the model never gives.";
+    QCOMPARE(LiftErrorText(failed), QStringLiteral("An error the model never gives."));
   }
 
   void qtsOwnTextsFollow_data() {
