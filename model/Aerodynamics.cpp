@@ -149,6 +149,19 @@ Force ForceDensity(const SurfaceFlow& flow, double x, double y) {
   return {fx * sin2 + fy * cos2, -fx * cos2 + fy * sin2};
 }
 
+// The residue A of the force density's pole A/t at a singular sharp nose. With f = A/t + g(t):
+// t·(f(t) − f(−t))/2 = A + g′′(0)·t²/2 + O(t⁴); one Richardson step removes the t² term.
+Force NosePole(const SurfaceFlow& flow, double leadingEdge) {
+  const auto estimate = [&](double t) {
+    const Force up = ForceDensity(flow, leadingEdge + t, t);
+    const Force down = ForceDensity(flow, leadingEdge - t, -t);
+    return Force{t * (up.lift - down.lift) / 2, t * (up.drag - down.drag) / 2};
+  };
+  const Force coarse = estimate(1e-4);
+  const Force fine = estimate(5e-5);
+  return {(4 * fine.lift - coarse.lift) / 3, (4 * fine.drag - coarse.drag) / 3};
+}
+
 // ∮ of the force density over one turn of the circle by the trapezoid rule with M nodes. With
 // an edge of unbounded speed the density behaves as A/(x − xe) there: the nodes then lie
 // symmetrically about that edge, half a step off it, so the pole cancels in pairs and the sum is
@@ -175,19 +188,7 @@ Force TurnIntegral(const SurfaceFlow& flow, double leadingEdge, int M) {
     }
     return {sum.lift * h, sum.drag * h};
   }
-  Force pole;  // residue at the sharp nose, when it is singular too
-  if (leSingular) {
-    // With f = A/t + g(t): t·(f(t) − f(−t))/2 = A + g′′(0)·t²/2 + O(t⁴); one Richardson step
-    // removes the t² term.
-    const auto estimate = [&](double t) {
-      const Force up = ForceDensity(flow, leadingEdge + t, t);
-      const Force down = ForceDensity(flow, leadingEdge - t, -t);
-      return Force{t * (up.lift - down.lift) / 2, t * (up.drag - down.drag) / 2};
-    };
-    const Force coarse = estimate(1e-4);
-    const Force fine = estimate(5e-5);
-    pole = {(4 * fine.lift - coarse.lift) / 3, (4 * fine.drag - coarse.drag) / 3};
-  }
+  const Force pole = leSingular ? NosePole(flow, leadingEdge) : Force{};
   for (int k = 0; k < M / 2; ++k) {
     const double t = (k + 0.5) * h;
     for (const double x : {t, -t}) {

@@ -63,6 +63,15 @@ Complex CirclePoint(Complex P, double b, double cosAlfa, double sinAlfa) {
   return InverseJoukowsky(Mirror(UnturnByAngle(P, cosAlfa, sinAlfa)), b);
 }
 
+Complex FlowCirclePoint(Complex P, double b, double cosAlfa, double sinAlfa, Complex zc) {
+  const Complex outer = CirclePoint(P, b, cosAlfa, sinAlfa);
+  if (outer == 0.0 || !Finite(outer)) return outer;  // b = 0, or infinity
+  const Complex inner = b * b / outer;
+  // The larger distance decides: near the section's surface both lie close to a, and only their
+  // order is certain.
+  return std::norm(inner - zc) > std::norm(outer - zc) ? inner : outer;
+}
+
 double PictureSpeed(Complex v, Complex zeta, double b) {
   const double stretch = std::abs(JoukowskyDerivative(zeta, b));
   if (stretch == 0) return HUGE_VAL;

@@ -47,6 +47,14 @@ Complex PicturePoint(Complex zeta, double b, double cosAlfa, double sinAlfa);
 // The circle-plane point (|ζ| ≥ b) of the picture point P: the turn, the mirror and the map undone.
 Complex CirclePoint(Complex P, double b, double cosAlfa, double sinAlfa);
 
+// The circle-plane point of the picture point P in the flow around the section whose generating
+// circle has centre zc: of the two preimages (their product is b²) the one farther
+// from zc, which is the one outside that circle. The flow reaches inside |ζ| = b where the
+// generating circle does not enclose it (beside the trailing edge of a cambered section); there
+// CirclePoint would give a point inside the section. A point inside the section has both
+// preimages inside the circle, and gets the farther one too.
+Complex FlowCirclePoint(Complex P, double b, double cosAlfa, double sinAlfa, Complex zc);
+
 // The speed in the picture at ζ for the circle-plane velocity v there: |v| / |T′(ζ)|. At ζ = ±b,
 // where T′ vanishes, the quotient has no value from the point alone: the result is then
 // HUGE_VAL (a flow that stagnates there has a finite limit, which only its formula gives).

@@ -32,6 +32,41 @@ bool EdgeRatio(const SurfaceFlow& flow, double s, double c, double rest, double&
   return true;
 }
 
+// A contour point by its offsets from the two edges: ζ, ζ − b, ζ + b, and the sines of the half
+// angles from the trailing edge (sx) and from the sharp leading edge (sy).
+struct EdgeOffsets {
+  Complex zeta, minus, plus;
+  double sx = 0, sy = 0;
+};
+
+// The speed |dw/dz|/|T′(ζ)| at the contour point x (y from the sharp nose), with the factor that
+// vanishes at the nearer edge cancelled; false, with speed HUGE_VAL, where it is unbounded.
+bool SurfaceSpeed(const SurfaceFlow& flow, double x, double y, const EdgeOffsets& e,
+                  double& speed) {
+  const bool nearTrailingEdge = !flow.sharpLeadingEdge || std::fabs(e.sx) <= std::fabs(e.sy);
+  const double zeta2 = std::norm(e.zeta);
+  double ratio = 0;
+  double other = 0;
+  bool bounded = false;
+  if (nearTrailingEdge) {
+    // (θ + θTE)/2 = x/2 − α − β
+    bounded = EdgeRatio(flow, e.sx, std::cos(x / 2 - flow.alpha - flow.beta), flow.trailingEdgeRest,
+                        ratio);
+    other = std::abs(e.plus);
+  } else {
+    // cos((θ + θLE)/2) = cos(π + β − α + y/2) = −cos(β − α + y/2)
+    bounded = EdgeRatio(flow, e.sy, -std::cos(flow.beta - flow.alpha + y / 2), flow.leadingEdgeRest,
+                        ratio);
+    other = std::abs(e.minus);
+  }
+  if (!bounded || other == 0) {
+    speed = HUGE_VAL;
+    return false;
+  }
+  speed = ratio * zeta2 / other;
+  return true;
+}
+
 // Why the store's flow has no surface quantities, or nothing when it has them.
 std::optional<MessageId> StoreRefusal(const FlowState& st) {
   if (st.nPts.empty() || st.nPts[0] < 2) return MessageId::kNoFlowYet;
@@ -93,19 +128,19 @@ bool MakeSurfaceFlow(const FlowState& st, SurfaceFlow& out, MessageId& reason) {
 SurfaceValue EvaluateSurface(const SurfaceFlow& flow, double x, double y) {
   const double a = flow.a;
   const double b = flow.b;
+  EdgeOffsets e;
   // ζ − b = 2i·a·sin(x/2)·e^{i(x/2 − β)}; φ = θ + α = x − β is the angle of ζ − ζc.
-  const double sx = std::sin(x / 2);
-  const Complex minus = Complex(0, 2 * a * sx) * std::polar(1.0, x / 2 - flow.beta);
-  const Complex zeta = b + minus;
+  e.sx = std::sin(x / 2);
+  e.minus = Complex(0, 2 * a * e.sx) * std::polar(1.0, x / 2 - flow.beta);
+  e.zeta = b + e.minus;
   // ζ + b: for a sharp leading edge −2i·a·sin(y/2)·e^{i(β + y/2)}, which vanishes exactly there.
-  const double sy = std::sin(y / 2);
-  const Complex plus = flow.sharpLeadingEdge
-                           ? Complex(0, -2 * a * sy) * std::polar(1.0, flow.beta + y / 2)
-                           : zeta + b;
+  e.sy = std::sin(y / 2);
+  e.plus = flow.sharpLeadingEdge ? Complex(0, -2 * a * e.sy) * std::polar(1.0, flow.beta + y / 2)
+                                 : e.zeta + b;
   // T(ζ) = 2b + (ζ − b)²/ζ; dT/dx = T′(ζ)·dζ/dx with T′(ζ) = (ζ − b)(ζ + b)/ζ², dζ/dx = i·a·e^{iφ}.
-  const Complex T = JoukowskyAboutEdge(minus, zeta, b);
+  const Complex T = JoukowskyAboutEdge(e.minus, e.zeta, b);
   const Complex dT =
-      JoukowskyDerivative(minus, plus, zeta) * Complex(0, a) * std::polar(1.0, x - flow.beta);
+      JoukowskyDerivative(e.minus, e.plus, e.zeta) * Complex(0, a) * std::polar(1.0, x - flow.beta);
 
   SurfaceValue v;
   // F = −conj(T), then the turn; the tangent alike.
@@ -115,29 +150,7 @@ SurfaceValue EvaluateSurface(const SurfaceFlow& flow, double x, double y) {
   v.y = P.imag();
   v.dxdx = dP.real();
   v.dydx = dP.imag();
-
-  // Speed: cancel the factor that vanishes at the nearer edge.
-  const bool nearTrailingEdge = !flow.sharpLeadingEdge || std::fabs(sx) <= std::fabs(sy);
-  const double zeta2 = std::norm(zeta);
-  double ratio = 0;
-  double other = 0;
-  if (nearTrailingEdge) {
-    // (θ + θTE)/2 = x/2 − α − β
-    v.bounded =
-        EdgeRatio(flow, sx, std::cos(x / 2 - flow.alpha - flow.beta), flow.trailingEdgeRest, ratio);
-    other = std::abs(plus);
-  } else {
-    // cos((θ + θLE)/2) = cos(π + β − α + y/2) = −cos(β − α + y/2)
-    v.bounded =
-        EdgeRatio(flow, sy, -std::cos(flow.beta - flow.alpha + y / 2), flow.leadingEdgeRest, ratio);
-    other = std::abs(minus);
-  }
-  if (!v.bounded || other == 0) {
-    v.bounded = false;
-    v.speed = HUGE_VAL;
-    return v;
-  }
-  v.speed = ratio * zeta2 / other;
+  v.bounded = SurfaceSpeed(flow, x, y, e, v.speed);
   return v;
 }
 
