@@ -58,7 +58,7 @@ struct MessageText {
   const char* english;
 };
 
-// The table's entry for id.
+// The table's entry for id; empty texts for a number cast to an id that is none.
 const MessageText& Message(MessageId id);
 
 // The English text of id with "%1", "%2", … replaced by places[0], places[1], … in one pass (a

@@ -10,6 +10,7 @@
 #include "model/Aerodynamics.hpp"
 #include "model/EdgeNotes.hpp"
 #include "model/LiftCsv.hpp"
+#include "model/MathConstants.hpp"
 #include "model/Mdl_ZORAP.hpp"
 #include "model/Messages.hpp"
 #include "model/NumberText.hpp"
@@ -45,6 +46,39 @@ TEST(Messages, EveryIdHasATextWithItsPlacesInOrder) {
       EXPECT_NE(text.find("%" + std::to_string(place)), std::string::npos) << text;
     }
   }
+  EXPECT_STREQ(Message(Id(kMessageCount)).english, "");  // no id: no text, and no overrun
+}
+
+// Each message is filed under the context of what gives it, where its translation is looked up.
+TEST(Messages, EachTextIsFiledUnderItsContext) {
+  for (const ParameterTexts& texts :
+       {ParameterTexts{.Olcek = "0"}, ParameterTexts{.kMax = "1"}, ParameterTexts{.dR = "1e999"},
+        ParameterTexts{.Alfa = "30", .iKutta = "4"}}) {
+    FlowState st;
+    LoadInitialisation(st);
+    const RecomputeStatus status = Recompute(st, texts);
+    ASSERT_TRUE(status.id.has_value());
+    EXPECT_STREQ(Message(*status.id).context, "Recompute");
+  }
+  for (const MessageId id :
+       {MessageId::kNoFlowYet, MessageId::kNotJoukowskyMap, MessageId::kNotFinite,
+        MessageId::kNoseOutsideCircle, MessageId::kDegenerateCircle, MessageId::kNoChord,
+        MessageId::kPressureNotIntegrated, MessageId::kSurfacePointsRange}) {
+    EXPECT_STREQ(Message(id).context, "LiftError");
+  }
+  for (const MessageId id : {MessageId::kTrailingEdgeOffCurves, MessageId::kLeadingEdgeOffCurves}) {
+    EXPECT_STREQ(Message(id).context, "Form_Lift");
+  }
+  for (const MessageId id : {MessageId::kBothEdgesOffTable, MessageId::kTrailingEdgeOffTable,
+                             MessageId::kLeadingEdgeOffTable}) {
+    EXPECT_STREQ(Message(id).context, "SurfaceNote");
+  }
+  for (const MessageId id :
+       {MessageId::kNotInTable, MessageId::kFlatPlateComputed, MessageId::kPreviousSectionKept,
+        MessageId::kReadEmpty, MessageId::kReadNoNumber, MessageId::kReadComma,
+        MessageId::kReadRest}) {
+    EXPECT_STREQ(Message(id).context, "ReadingNote");
+  }
 }
 
 TEST(Messages, EnglishTextFillsThePlacesInOnePass) {
@@ -77,6 +111,23 @@ double LargestKuttaFactor(const FlowState& st) {
   EXPECT_TRUE(on(lo));
   EXPECT_FALSE(on(hi));
   return lo;
+}
+
+// The limit itself: a stagnation sine of exactly ±1 puts the point on the circle (the radicand
+// of its cosine is 0); the next double beyond does not.
+TEST(StagnationLimit, ASineOfOneIsStillOnTheCircle) {
+  FlowSetup f{};
+  f.U = 1;
+  f.a = 1;
+  for (const double sign : {1.0, -1.0}) {
+    f.Gamma = sign * 4 * kPi;
+    ASSERT_EQ(std::fabs(StagnationSine(f, kPi)), 1.0);
+    EXPECT_TRUE(StagnationPointOnCircle(f, kPi));
+    EXPECT_FALSE(StagnationRefusal(f, kPi).has_value());
+    f.Gamma = std::nextafter(f.Gamma, sign * HUGE_VAL);
+    EXPECT_FALSE(StagnationPointOnCircle(f, kPi));
+    EXPECT_EQ(StagnationRefusal(f, kPi), MessageId::kStagnationOffSection);
+  }
 }
 
 TEST(StagnationLimit, TheRecomputeAndTheSurfaceShareIt) {
