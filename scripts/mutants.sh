@@ -120,18 +120,24 @@ plant() {
     print $found;' "$1" "$2" "$3"
 }
 
+# Splits a line of the list into from, to and what.
+split_fault() {
+  from="${1%% | *}"
+  local rest="${1#* | }"
+  to="${rest%% | *}"
+  what="${rest#* | }"
+}
+
 if $check; then
   cp -r "$root/model" "$work/"
   missing=0
   while IFS= read -r line; do
     [ -z "$line" ] && continue
-    from="${line%% | *}"
-    rest="${line#* | }"
-    to="${rest%% | *}"
+    split_fault "$line"
     if file=$(plant "$work" "$from" "$to"); then
       mv "$file.orig" "$file"
     else
-      echo "NOT APPLIED: ${rest#* | }"
+      echo "NOT APPLIED: $what"
       missing=$((missing + 1))
     fi
   done <<<"$faults"
@@ -154,10 +160,7 @@ total=0
 caught=0
 while IFS= read -r line; do
   [ -z "$line" ] && continue
-  from="${line%% | *}"
-  rest="${line#* | }"
-  to="${rest%% | *}"
-  what="${rest#* | }"
+  split_fault "$line"
   total=$((total + 1))
   if ! file=$(plant "$work" "$from" "$to"); then
     echo "NOT APPLIED: $what"
