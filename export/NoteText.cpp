@@ -1,8 +1,8 @@
 #include "export/NoteText.hpp"
 
-#include <QCoreApplication>
-
+#include "export/TranslatedMessage.hpp"
 #include "model/NumberText.hpp"
+#include "model/SectionGrid.hpp"
 #include "model/ShownText.hpp"
 
 namespace jouk {
@@ -13,35 +13,27 @@ QString Number(double value) {
   return QString::fromStdString(NumberToText(value));
 }
 
+// The note on a thickness and camber pair that is not a row of the table, with the grid the table
+// covers.
+QString TableMissText(const ReadingNote& note) {
+  const QString miss =
+      TranslatedMessage(MessageId::kNotInTable)
+          .arg(Number(note.delta), Number(note.gamma), Number(GridKey(0)),
+               Number(kLargestThickness), Number(kLargestCamber), Number(kGridStep));
+  return miss.arg(TranslatedMessage(note.flatPlate ? MessageId::kFlatPlateComputed
+                                                   : MessageId::kPreviousSectionKept));
+}
+
 }  // namespace
 
 QString NoteText(const ReadingNote& note) {
-  if (note.kind == ReadingNote::kNotInTable) {
-    const QString miss = QCoreApplication::translate(
-                             "ReadingNote",
-                             "δ %1 with γ %2 is not in the section table (δ 0 to 0.3 and γ 0 to "
-                             "0.15 in steps of 0.01); %3")
-                             .arg(Number(note.delta), Number(note.gamma));
-    return miss.arg(
-        note.flatPlate
-            ? QCoreApplication::translate("ReadingNote",
-                                          "the flat plate (δ 0, γ 0) is computed instead")
-            : QCoreApplication::translate("ReadingNote", "the previous section is kept"));
-  }
+  if (note.kind == ReadingNote::kNotInTable) return TableMissText(note);
   const NumberReading& r = note.reading;
   if (!r.hasNumber) {
-    return r.rest.empty()
-               ? QCoreApplication::translate("ReadingNote", "Read as 0: the box is empty")
-               : QCoreApplication::translate("ReadingNote",
-                                             "Read as 0: the text does not start with a number");
+    return TranslatedMessage(r.rest.empty() ? MessageId::kReadEmpty : MessageId::kReadNoNumber);
   }
-  if (r.rest.front() == ',') {
-    return QCoreApplication::translate("ReadingNote",
-                                       "Read as %1: use a point as the decimal separator")
-        .arg(Number(r.value));
-  }
-  return QCoreApplication::translate("ReadingNote",
-                                     "Read as %1: the text after the number (\"%2\") is not read")
+  if (r.rest.front() == ',') return TranslatedMessage(MessageId::kReadComma).arg(Number(r.value));
+  return TranslatedMessage(MessageId::kReadRest)
       .arg(Number(r.value), QString::fromStdString(ShownText(r.rest, 20)));
 }
 

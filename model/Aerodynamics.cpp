@@ -2,18 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+#include <string>
 
 #include "model/GoldenSection.hpp"
+#include "model/MathConstants.hpp"
 #include "model/SurfaceFlow.hpp"
-#include "model/Translatable.hpp"
 
 namespace jouk {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-constexpr double kTwoPi = 2 * std::numbers::pi;
 
 // x in [0, 2π).
 double Wrap(double x) {
@@ -58,9 +55,8 @@ void StagnationAngles(const SurfaceFlow& flow, double leadingEdge, double& rear,
   }
 }
 
-// Sample angles from 0 to 2π: N − 1 intervals shared among the arcs between the special angles
-// in proportion to their length (each at least one), even within each arc.
-std::vector<double> SampleAngles(int points, std::vector<double> special) {
+// The special angles with 0 and 2π, in order, those within 1e-9 of the one before dropped.
+std::vector<double> Anchors(std::vector<double> special) {
   special.push_back(0);
   special.push_back(kTwoPi);
   std::sort(special.begin(), special.end());
@@ -72,16 +68,15 @@ std::vector<double> SampleAngles(int points, std::vector<double> special) {
       anchors.back() = kTwoPi;  // the closing trailing edge wins over a point just before it
     }
   }
-  const std::size_t arcs = anchors.size() - 1;
-  const int intervals = points - 1;
-  std::vector<int> count(arcs);
-  std::vector<double> ideal(arcs);
-  int total = 0;
-  for (std::size_t i = 0; i < arcs; ++i) {
-    ideal[i] = (anchors[i + 1] - anchors[i]) / kTwoPi * intervals;
-    count[i] = std::max(1, static_cast<int>(std::floor(ideal[i])));
-    total += count[i];
-  }
+  return anchors;
+}
+
+// Brings the counts to the total `intervals`: one more for the arc furthest below its ideal
+// share while they fall short, one fewer for the arc furthest above it (never below one) while
+// they exceed it.
+void Rebalance(std::vector<int>& count, const std::vector<double>& ideal, int total,
+               int intervals) {
+  const std::size_t arcs = count.size();
   while (total < intervals) {
     std::size_t pick = 0;
     for (std::size_t i = 1; i < arcs; ++i) {
@@ -101,9 +96,32 @@ std::vector<double> SampleAngles(int points, std::vector<double> special) {
     --count[pick];
     --total;
   }
+}
+
+// The intervals of each arc between anchors: its share of `intervals` by length, rounded down
+// (at least one), then rebalanced to the total.
+std::vector<int> IntervalCounts(const std::vector<double>& anchors, int intervals) {
+  const std::size_t arcs = anchors.size() - 1;
+  std::vector<int> count(arcs);
+  std::vector<double> ideal(arcs);
+  int total = 0;
+  for (std::size_t i = 0; i < arcs; ++i) {
+    ideal[i] = (anchors[i + 1] - anchors[i]) / kTwoPi * intervals;
+    count[i] = std::max(1, static_cast<int>(std::floor(ideal[i])));
+    total += count[i];
+  }
+  Rebalance(count, ideal, total, intervals);
+  return count;
+}
+
+// Sample angles from 0 to 2π: N − 1 intervals shared among the arcs between the special angles
+// in proportion to their length (each at least one), even within each arc.
+std::vector<double> SampleAngles(int points, std::vector<double> special) {
+  const std::vector<double> anchors = Anchors(std::move(special));
+  const std::vector<int> count = IntervalCounts(anchors, points - 1);
   std::vector<double> xs;
   xs.reserve(static_cast<std::size_t>(points));
-  for (std::size_t i = 0; i < arcs; ++i) {
+  for (std::size_t i = 0; i + 1 < anchors.size(); ++i) {
     const double step = (anchors[i + 1] - anchors[i]) / count[i];
     for (int j = 0; j < count[i]; ++j) xs.push_back(j == 0 ? anchors[i] : anchors[i] + j * step);
   }
@@ -129,6 +147,19 @@ Force ForceDensity(const SurfaceFlow& flow, double x, double y) {
   const double sin2 = 2 * flow.cosAlfa * flow.sinAlfa;
   // lift direction (sin 2α, cos 2α), free-stream direction (−cos 2α, sin 2α)
   return {fx * sin2 + fy * cos2, -fx * cos2 + fy * sin2};
+}
+
+// The residue A of the force density's pole A/t at a singular sharp nose. With f = A/t + g(t):
+// t·(f(t) − f(−t))/2 = A + g′′(0)·t²/2 + O(t⁴); one Richardson step removes the t² term.
+Force NosePole(const SurfaceFlow& flow, double leadingEdge) {
+  const auto estimate = [&](double t) {
+    const Force up = ForceDensity(flow, leadingEdge + t, t);
+    const Force down = ForceDensity(flow, leadingEdge - t, -t);
+    return Force{t * (up.lift - down.lift) / 2, t * (up.drag - down.drag) / 2};
+  };
+  const Force coarse = estimate(1e-4);
+  const Force fine = estimate(5e-5);
+  return {(4 * fine.lift - coarse.lift) / 3, (4 * fine.drag - coarse.drag) / 3};
 }
 
 // ∮ of the force density over one turn of the circle by the trapezoid rule with M nodes. With
@@ -157,19 +188,7 @@ Force TurnIntegral(const SurfaceFlow& flow, double leadingEdge, int M) {
     }
     return {sum.lift * h, sum.drag * h};
   }
-  Force pole;  // residue at the sharp nose, when it is singular too
-  if (leSingular) {
-    // With f = A/t + g(t): t·(f(t) − f(−t))/2 = A + g′′(0)·t²/2 + O(t⁴); one Richardson step
-    // removes the t² term.
-    const auto estimate = [&](double t) {
-      const Force up = ForceDensity(flow, leadingEdge + t, t);
-      const Force down = ForceDensity(flow, leadingEdge - t, -t);
-      return Force{t * (up.lift - down.lift) / 2, t * (up.drag - down.drag) / 2};
-    };
-    const Force coarse = estimate(1e-4);
-    const Force fine = estimate(5e-5);
-    pole = {(4 * fine.lift - coarse.lift) / 3, (4 * fine.drag - coarse.drag) / 3};
-  }
+  const Force pole = leSingular ? NosePole(flow, leadingEdge) : Force{};
   for (int k = 0; k < M / 2; ++k) {
     const double t = (k + 0.5) * h;
     for (const double x : {t, -t}) {
@@ -200,60 +219,70 @@ Force PressureForce(const SurfaceFlow& flow, double leadingEdge, double& error) 
   return current;
 }
 
-}  // namespace
-
-LiftAndPressure ComputeLiftAndPressure(const FlowState& st, int points) {
-  LiftAndPressure r;
-  // The errors below are marked for translation as MakeSurfaceFlow's are; this first one, with
-  // its numbers, only the command line can cause, and it stays English.
-  if (points < kMinSurfacePoints || points > kMaxSurfacePoints) {
-    r.error = "The number of surface points must lie between " + std::to_string(kMinSurfacePoints) +
-              " and " + std::to_string(kMaxSurfacePoints) + ".";
-    return r;
-  }
-  SurfaceFlow flow;
-  if (!MakeSurfaceFlow(st, flow, r.error)) return r;
-
-  double leadingEdge = LeadingEdgeAngle(flow);
+// The circle angles of the leading edge and the two stagnation points.
+struct SpecialAngles {
+  double leadingEdge = 0;
   double rear = 0;
   double front = 0;
-  StagnationAngles(flow, leadingEdge, rear, front);
+};
+
+SpecialAngles FindSpecialAngles(const SurfaceFlow& flow) {
+  SpecialAngles at;
+  at.leadingEdge = LeadingEdgeAngle(flow);
+  StagnationAngles(flow, at.leadingEdge, at.rear, at.front);
   // The search finds a round nose only to about 1e-8 in angle, where the distance is flat: a
   // stagnation point that close is the leading edge (as it is for a symmetric section at α 0).
-  for (const double x : {front, rear}) {
-    if (!flow.sharpLeadingEdge && std::fabs(x - leadingEdge) < 1e-7) leadingEdge = x;
+  for (const double x : {at.front, at.rear}) {
+    if (!flow.sharpLeadingEdge && std::fabs(x - at.leadingEdge) < 1e-7) at.leadingEdge = x;
   }
-  const SurfaceValue te = EvaluateSurface(flow, 0, -leadingEdge);
-  const SurfaceValue le = EvaluateSurface(flow, leadingEdge, 0);
+  return at;
+}
+
+// A result that failed for the text id, with its places.
+void Fail(LiftAndPressure& r, MessageId id, std::vector<std::string> places = {}) {
+  r.ok = false;
+  r.errorId = id;
+  r.error = EnglishText(id, places);
+  r.errorPlaces = std::move(places);
+}
+
+// The two edges, the chord between them, the circulation and the Kutta–Joukowski lift; false
+// when the edges coincide.
+bool PlaceEdgesAndLift(const SurfaceFlow& flow, const SpecialAngles& at, LiftAndPressure& r) {
+  const SurfaceValue te = EvaluateSurface(flow, 0, -at.leadingEdge);
+  const SurfaceValue le = EvaluateSurface(flow, at.leadingEdge, 0);
   r.trailingEdgeX = te.x;
   r.trailingEdgeY = te.y;
   r.leadingEdgeX = le.x;
   r.leadingEdgeY = le.y;
   r.chord = std::hypot(le.x - te.x, le.y - te.y);
-  if (!(r.chord > 0) || !std::isfinite(r.chord)) {
-    r.error = QT_TRANSLATE_NOOP("LiftError", "The section has no chord.");
-    return r;
-  }
+  if (!(r.chord > 0) || !std::isfinite(r.chord)) return false;
   r.kuttaFactor = flow.iKutta;
   r.circulation = flow.Gamma;
   r.liftCoefficient = 2 * flow.Gamma / (flow.U * r.chord);
 
-  const SurfaceValue rearPoint = EvaluateSurface(flow, rear, rear - leadingEdge);
-  const SurfaceValue frontPoint = EvaluateSurface(flow, front, front - leadingEdge);
+  const SurfaceValue rearPoint = EvaluateSurface(flow, at.rear, at.rear - at.leadingEdge);
+  const SurfaceValue frontPoint = EvaluateSurface(flow, at.front, at.front - at.leadingEdge);
   r.rearStagnationX = rearPoint.x;
   r.rearStagnationY = rearPoint.y;
   r.frontStagnationX = frontPoint.x;
   r.frontStagnationY = frontPoint.y;
+  return true;
+}
 
-  // The surface, TE → upper → LE → lower → TE; the closing sample is the trailing edge again.
-  const std::vector<double> xs = SampleAngles(points, {rear, front, leadingEdge});
+// The surface samples, TE → upper → LE → lower → TE (the closing sample is the trailing edge
+// again), leaving out an edge where the speed is unbounded.
+void SampleSurface(const SurfaceFlow& flow, const SpecialAngles& at, int points,
+                   LiftAndPressure& r) {
+  const std::vector<double> xs = SampleAngles(points, {at.rear, at.front, at.leadingEdge});
   // x/c by projection on the chord; c² as the same sum, so the trailing edge gets exactly 1.
-  const double c2 = (te.x - le.x) * (te.x - le.x) + (te.y - le.y) * (te.y - le.y);
+  const double tx = r.trailingEdgeX, ty = r.trailingEdgeY, lx = r.leadingEdgeX, ly = r.leadingEdgeY;
+  const double c2 = (tx - lx) * (tx - lx) + (ty - ly) * (ty - ly);
   r.surface.reserve(xs.size());
   for (std::size_t k = 0; k < xs.size(); ++k) {
     const bool closing = k + 1 == xs.size();
     const double x = closing ? 0.0 : xs[k];
-    const SurfaceValue v = EvaluateSurface(flow, x, x - leadingEdge);
+    const SurfaceValue v = EvaluateSurface(flow, x, x - at.leadingEdge);
     if (!v.bounded) {
       (x == 0 ? r.trailingEdgeOmitted : r.leadingEdgeOmitted) = true;
       continue;
@@ -262,19 +291,46 @@ LiftAndPressure ComputeLiftAndPressure(const FlowState& st, int points) {
     p.point = static_cast<int>(k) + 1;
     p.x = v.x;
     p.y = v.y;
-    p.chordFraction = ((v.x - le.x) * (te.x - le.x) + (v.y - le.y) * (te.y - le.y)) / c2;
+    p.chordFraction = ((v.x - lx) * (tx - lx) + (v.y - ly) * (ty - ly)) / c2;
     p.speed = v.speed;
     p.cp = 1 - v.speed * v.speed;
     r.surface.push_back(p);
-    if (!closing && xs[k] <= leadingEdge) ++r.upperCount;
+    if (!closing && xs[k] <= at.leadingEdge) ++r.upperCount;
   }
+}
 
-  const Force force = PressureForce(flow, leadingEdge, r.pressureIntegralError);
+// Lift and drag from the surface pressure, over the chord; false when they are not finite.
+bool IntegratePressure(const SurfaceFlow& flow, const SpecialAngles& at, LiftAndPressure& r) {
+  const Force force = PressureForce(flow, at.leadingEdge, r.pressureIntegralError);
   r.liftFromPressure = force.lift / r.chord;
   r.dragFromPressure = force.drag / r.chord;
   r.pressureIntegralError /= r.chord;
-  if (!std::isfinite(r.liftFromPressure) || !std::isfinite(r.dragFromPressure)) {
-    r.error = QT_TRANSLATE_NOOP("LiftError", "The surface pressure could not be integrated.");
+  return std::isfinite(r.liftFromPressure) && std::isfinite(r.dragFromPressure);
+}
+
+}  // namespace
+
+LiftAndPressure ComputeLiftAndPressure(const FlowState& st, int points) {
+  LiftAndPressure r;
+  if (points < kMinSurfacePoints || points > kMaxSurfacePoints) {
+    Fail(r, MessageId::kSurfacePointsRange,
+         {std::to_string(kMinSurfacePoints), std::to_string(kMaxSurfacePoints)});
+    return r;
+  }
+  SurfaceFlow flow;
+  MessageId refusal{};
+  if (!MakeSurfaceFlow(st, flow, refusal)) {
+    Fail(r, refusal);
+    return r;
+  }
+  const SpecialAngles at = FindSpecialAngles(flow);
+  if (!PlaceEdgesAndLift(flow, at, r)) {
+    Fail(r, MessageId::kNoChord);
+    return r;
+  }
+  SampleSurface(flow, at, points, r);
+  if (!IntegratePressure(flow, at, r)) {
+    Fail(r, MessageId::kPressureNotIntegrated);
     return r;
   }
   r.ok = true;

@@ -8,10 +8,12 @@
 // lift, across it, points along i·e^{−2iα} = (sin 2α, cos 2α).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/Mdl_Common.hpp"
+#include "model/Messages.hpp"
 
 namespace jouk {
 
@@ -32,7 +34,11 @@ struct SurfacePoint {
 
 struct LiftAndPressure {
   bool ok = false;
-  std::string error;  // why nothing could be computed, when !ok
+  // Why nothing could be computed, when !ok: the text's id, what fills its places (numbers, the
+  // same in every language) and the English text with them put in.
+  std::optional<MessageId> errorId;
+  std::vector<std::string> errorPlaces;
+  std::string error;
 
   double circulation = 0;            // Γ = 2π·K (clockwise in the computing frame)
   double liftCoefficient = 0;        // Kutta–Joukowski: Cl = 2Γ/(U·c)

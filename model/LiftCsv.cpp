@@ -1,7 +1,9 @@
 #include "model/LiftCsv.hpp"
 
 #include <cstdio>
+#include <optional>
 
+#include "model/EdgeNotes.hpp"
 #include "model/NumberText.hpp"
 
 namespace jouk {
@@ -43,21 +45,9 @@ std::string SurfaceCsv(const LiftAndPressure& result) {
 }
 
 std::string SurfaceNote(const LiftAndPressure& result) {
-  if (!result.ok) return {};
-  if (result.trailingEdgeOmitted && result.leadingEdgeOmitted) {
-    return "The speed is unbounded at the trailing edge (Kutta condition " +
-           NumberToText(result.kuttaFactor) +
-           ") and at the sharp leading edge; the surface table has no row for either.";
-  }
-  if (result.trailingEdgeOmitted) {
-    return "The speed is unbounded at the trailing edge (Kutta condition " +
-           NumberToText(result.kuttaFactor) + "); the surface table has no row for it.";
-  }
-  if (result.leadingEdgeOmitted) {
-    return "The speed is unbounded at the sharp leading edge of this section of zero thickness; "
-           "the surface table has no row for it.";
-  }
-  return {};
+  const std::optional<MessageId> note = SurfaceTableNote(result);
+  if (!note) return {};
+  return EnglishText(*note, {NumberToText(result.kuttaFactor)});
 }
 
 }  // namespace jouk

@@ -19,7 +19,8 @@ std::string SummaryCsv(const LiftAndPressure& result);
 // where the speed is unbounded has no row (see SurfaceNote).
 std::string SurfaceCsv(const LiftAndPressure& result);
 
-// One line for standard error about the edges missing from the surface table; empty when none is.
+// One line for standard error about the edges missing from the surface table (SurfaceTableNote,
+// in English); empty when none is.
 std::string SurfaceNote(const LiftAndPressure& result);
 
 }  // namespace jouk

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "model/SectionGrid.hpp"
+
 namespace jouk {
 
 // Highest streamline index of the point arrays (streamlines 0..20).
@@ -16,8 +18,6 @@ inline constexpr int kLastStreamline = 20;
 inline constexpr int kLastPoint = 5000;
 // Most half points a further streamline may hold, so that its 2m - 1 points fit.
 inline constexpr int kMaxHalfPoints = kLastPoint / 2;
-// Number of rows of the section table.
-inline constexpr int kTableRows = 496;
 
 // A fixed 21 x 5001 array of doubles indexed (streamline, point), zero at creation.
 class PointGrid {

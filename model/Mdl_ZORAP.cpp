@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
+
+#include "model/MathConstants.hpp"
 
 namespace jouk {
 
@@ -32,6 +33,16 @@ FlowSetup SetUpFlow(double Alfa, double Eps, double Mu, double iKutta, int nExp,
 
 double StagnationSine(const FlowSetup& f, double Pi) {
   return -f.Gamma / (4 * Pi * f.a * f.U);
+}
+
+bool StagnationPointOnCircle(const FlowSetup& f, double Pi) {
+  const double sinS = StagnationSine(f, Pi);
+  return 1 - sinS * sinS >= 0;
+}
+
+std::optional<MessageId> StagnationRefusal(const FlowSetup& f, double Pi) {
+  if (StagnationPointOnCircle(f, Pi)) return std::nullopt;
+  return MessageId::kStagnationOffSection;
 }
 
 void StreamlineRadius(double a, double r0, double psi, double K, double U, double sinTheta,
@@ -102,11 +113,10 @@ bool AxisRadius(double a, double psi, double K, double U, double s, double& r) {
 // Traces the dividing streamline from the rear stagnation point outward (streamline 1) and
 // mirrors it into the front half (streamline 2).
 void DividingStreamline(FlowState& st, const FlowSetup& f) {
-  const double sinS = StagnationSine(f, st.Pi);
-  const double q0 = 1 - sinS * sinS;
   int j = 0;
-  if (q0 >= 0) {
-    st.XS(1, 1) = f.a * std::sqrt(q0);
+  if (StagnationPointOnCircle(f, st.Pi)) {
+    const double sinS = StagnationSine(f, st.Pi);
+    st.XS(1, 1) = f.a * std::sqrt(1 - sinS * sinS);
     st.YS(1, 1) = f.a * sinS;
     double r = f.a;
     j = 1;
@@ -133,60 +143,121 @@ void DividingStreamline(FlowState& st, const FlowSetup& f) {
   }
 }
 
-// Traces streamline k with stream-function value psi on side s (+1 above, −1 below) into
-// XH/YH by angular steps of one degree from the axis, falling back to radial marching, and
-// assembles the mirrored upstream half and the downstream half into XS/YS.
-void FurtherStreamline(FlowState& st, const FlowSetup& f, int k, double psi, double s) {
-  // One degree per step, turning from the axis towards the downstream axis θ = 0.
-  const double dTheta = -s * st.Pi / kStepsPerHalfTurn;
-  double theta = s * st.Pi / 2;
-  int converged = 0;
-  double r = f.a;
-  StreamlineRadius(f.a, f.a, psi, f.K, f.U, std::sin(theta), converged, r);
-  if (converged == 0 && !AxisRadius(f.a, psi, f.K, f.U, s, r)) {
-    st.nPts[k] = 0;
-    return;
-  }
-  st.XH[1] = 0;
-  st.YH[1] = s * r;
+// Where a half streamline stands: the radius and angle of its last point, and whether it still
+// advances by angle.
+struct HalfTrace {
+  double r;
+  double theta;
+  bool angular;
+};
 
-  bool angular = true;
+// One step of a half streamline: in angular mode one step dTheta further by the radius
+// iteration, turning to radial mode for the rest of the streamline when the iteration gives up or
+// moves by more than dR; in radial mode dR further out. Advances t and gives the sine of the new
+// point's angle.
+double NextHalfPoint(const FlowState& st, const FlowSetup& f, double psi, double dTheta,
+                     HalfTrace& t) {
+  const double rPrev = t.r;
+  double sinT = 0;
+  if (t.angular) {
+    t.theta = t.theta + dTheta;
+    sinT = std::sin(t.theta);
+    int converged = 0;
+    double rOut = rPrev;
+    StreamlineRadius(f.a, rPrev, psi, f.K, f.U, sinT, converged, rOut);
+    t.r = rOut;
+    if (converged == 0 || std::fabs(t.r - rPrev) > st.dR) {
+      t.r = rPrev;
+      t.angular = false;
+    }
+  }
+  if (!t.angular) {
+    // ψ = U·(r − a²/r)·sinθ + K·ln(r/a) solved for sinθ at the next radius.
+    t.r = t.r + st.dR;
+    sinT = ((psi - f.K * std::log(t.r / f.a)) / f.U) / (t.r - f.a * f.a / t.r);
+  }
+  return sinT;
+}
+
+// Traces the downstream half of the streamline psi on side s (+1 above, −1 below) into XH/YH from
+// its point on the axis, by angular steps of one degree towards the downstream axis θ = 0, then
+// radially, until the abscissa reaches Rmax; ends early at the last point that fits, or where the
+// streamline has no real point. Returns the number of half points, 0 when there is no axis point.
+int TraceHalfStreamline(FlowState& st, const FlowSetup& f, double psi, double s) {
+  const double dTheta = -s * st.Pi / kStepsPerHalfTurn;
+  HalfTrace t{f.a, s * st.Pi / 2, true};
+  int converged = 0;
+  StreamlineRadius(f.a, f.a, psi, f.K, f.U, std::sin(t.theta), converged, t.r);
+  if (converged == 0 && !AxisRadius(f.a, psi, f.K, f.U, s, t.r)) return 0;
+  st.XH[1] = 0;
+  st.YH[1] = s * t.r;
   int j = 1;
   while (j < kMaxHalfPoints) {
-    const double rPrev = r;
-    double sinT = 0;
-    if (angular) {
-      theta = theta + dTheta;
-      sinT = std::sin(theta);
-      double rOut = rPrev;
-      StreamlineRadius(f.a, rPrev, psi, f.K, f.U, sinT, converged, rOut);
-      r = rOut;
-      if (converged == 0 || std::fabs(r - rPrev) > st.dR) {
-        r = rPrev;
-        angular = false;
-      }
-    }
-    if (!angular) {
-      // ψ = U·(r − a²/r)·sinθ + K·ln(r/a) solved for sinθ at the next radius.
-      r = r + st.dR;
-      sinT = ((psi - f.K * std::log(r / f.a)) / f.U) / (r - f.a * f.a / r);
-    }
+    const double sinT = NextHalfPoint(st, f, psi, dTheta, t);
     const double q = 1 - sinT * sinT;
     if (!(q >= 0)) break;  // no real point here: the streamline ends at its last valid point
     ++j;
-    st.XH[j] = r * std::sqrt(q);
-    st.YH[j] = r * sinT;
+    st.XH[j] = t.r * std::sqrt(q);
+    st.YH[j] = t.r * sinT;
     if (!(st.XH[j] < st.Rmax)) break;
   }
+  return j;
+}
 
-  const int m = j;
+// Streamline k from its m half points: the mirrored upstream half, the axis point, then the
+// downstream half, 2m − 1 points (none for m = 0).
+void AssembleStreamline(FlowState& st, int k, int m) {
   for (int i = 1; i <= m; ++i) {
     st.XS(k, m + i - 1) = st.XH[i];
     st.YS(k, m + i - 1) = st.YH[i];
     st.XS(k, m - i + 1) = -st.XH[i];
     st.YS(k, m - i + 1) = st.YH[i];
   }
-  st.nPts[k] = 2 * m - 1;
+  st.nPts[k] = m > 0 ? 2 * m - 1 : 0;
+}
+
+// Streamline k with stream-function value psi on side s.
+void FurtherStreamline(FlowState& st, const FlowSetup& f, int k, double psi, double s) {
+  AssembleStreamline(st, k, TraceHalfStreamline(st, f, psi, s));
+}
+
+// The contour: kContourPoints points, the last repeating the first, counter-clockwise from the
+// trailing edge.
+void CircleContour(FlowState& st, const FlowSetup& f) {
+  st.nPts[0] = kContourPoints;
+  const double dTheta0 = 2 * st.Pi / (st.nPts[0] - 1);
+  for (int i = 1; i <= st.nPts[0]; ++i) {
+    const double theta = (i - 1) * dTheta0 - (f.alpha + f.beta);
+    st.XS(0, i) = f.a * std::cos(theta);
+    st.YS(0, i) = f.a * std::sin(theta);
+  }
+}
+
+// Further streamlines 3..kLast at psi = +1, −1, +2, −2, … times dPsi: odd k above, even k below.
+void FurtherStreamlines(FlowState& st, const FlowSetup& f, int kLast) {
+  std::array<double, kLastStreamline + 1> psiTab{};
+  for (int k = 3; k <= kLast; ++k) {
+    double s = 1;
+    psiTab[k] = st.dPsi * ((k - 1) / 2.0);
+    if (2 * (k / 2) == k) {
+      psiTab[k] = -psiTab[k - 1];
+      s = -1;
+    }
+    FurtherStreamline(st, f, k, psiTab[k], s);
+  }
+}
+
+// Placement of streamlines 0..kLast: rotate by +alpha about the origin and shift to the circle
+// centre (xc, yc).
+void PlaceAtCircleCentre(FlowState& st, int kLast, double xc, double yc) {
+  for (int k = 0; k <= kLast; ++k) {
+    for (int i = 1; i <= st.nPts[k]; ++i) {
+      const double x = st.XS(k, i);
+      const double y = st.YS(k, i);
+      st.XS(k, i) = x * st.CosAlfa - y * st.SinAlfa + xc;
+      st.YS(k, i) = y * st.CosAlfa + x * st.SinAlfa + yc;
+    }
+  }
 }
 
 }  // namespace
@@ -201,43 +272,12 @@ void CircleStreamlines(FlowState& st) {
   st.CosAlfa = std::cos(f.alpha);
   st.SinAlfa = std::sin(f.alpha);
   st.nB = f.b * st.nExp;
-  const double xc = st.Eps * (-f.b);
-  const double yc = st.Mu * f.b;
 
-  // The contour: kContourPoints points, the last repeating the first, counter-clockwise from the
-  // trailing edge.
-  st.nPts[0] = kContourPoints;
-  const double dTheta0 = 2 * st.Pi / (st.nPts[0] - 1);
-  for (int i = 1; i <= st.nPts[0]; ++i) {
-    const double theta = (i - 1) * dTheta0 - (f.alpha + f.beta);
-    st.XS(0, i) = f.a * std::cos(theta);
-    st.YS(0, i) = f.a * std::sin(theta);
-  }
-
+  CircleContour(st, f);
   DividingStreamline(st, f);
-
-  // Further streamlines at psi = +1, −1, +2, −2, … times dPsi: odd k above, even k below.
   const int kLast = LastStreamline(st, st.kMax);
-  std::array<double, kLastStreamline + 1> psiTab{};
-  for (int k = 3; k <= kLast; ++k) {
-    double s = 1;
-    psiTab[k] = st.dPsi * ((k - 1) / 2.0);
-    if (2 * (k / 2) == k) {
-      psiTab[k] = -psiTab[k - 1];
-      s = -1;
-    }
-    FurtherStreamline(st, f, k, psiTab[k], s);
-  }
-
-  // Placement: rotate by +alpha about the origin and shift to the circle centre.
-  for (int k = 0; k <= kLast; ++k) {
-    for (int i = 1; i <= st.nPts[k]; ++i) {
-      const double x = st.XS(k, i);
-      const double y = st.YS(k, i);
-      st.XS(k, i) = x * st.CosAlfa - y * st.SinAlfa + xc;
-      st.YS(k, i) = y * st.CosAlfa + x * st.SinAlfa + yc;
-    }
-  }
+  FurtherStreamlines(st, f, kLast);
+  PlaceAtCircleCentre(st, kLast, st.Eps * (-f.b), st.Mu * f.b);
 }
 
 MappedPoint MapPoint(double X, double Y, double xTE, double nB, int n) {
@@ -255,10 +295,10 @@ MappedPoint MapPoint(double X, double Y, double xTE, double nB, int n) {
   // of the arctangent is the branch outside the circle R = xTE; inside it (R < 1) the angle lies
   // half a turn lower. On the circle itself λ = π/2, whose multiples the exponent 2 makes exact.
   const double rho = A / B;
-  double lambda = std::numbers::pi / 2;
+  double lambda = kPi / 2;
   if (R != 1) {
     lambda = std::atan(2 * s / (R - 1 / R));
-    if (R < 1) lambda = lambda - std::numbers::pi;
+    if (R < 1) lambda = lambda - kPi;
   }
   const double rhoN = std::pow(rho, n);
   const double rho2N = std::pow(rho, 2 * n);

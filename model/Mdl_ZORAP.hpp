@@ -2,7 +2,10 @@
 // conformal map that carries them to the airfoil plane and the turn by the angle of attack.
 #pragma once
 
+#include <optional>
+
 #include "model/Mdl_Common.hpp"
+#include "model/Messages.hpp"
 
 namespace jouk {
 
@@ -51,6 +54,14 @@ FlowSetup SetUpFlow(double Alfa, double Eps, double Mu, double iKutta, int nExp,
 // Sine of the polar angle of the rear stagnation point, −Γ/(4·π·a·U): on the circle the speed
 // is |2U·sinθ + K/a|, which vanishes there. The point exists only when the magnitude is at most 1.
 double StagnationSine(const FlowSetup& f, double Pi);
+
+// Whether the rear stagnation point lies on the circle: 1 − sin² ≥ 0 for its sine, the radicand
+// of its cosine. The limit of every flow the model solves.
+bool StagnationPointOnCircle(const FlowSetup& f, double Pi);
+
+// The reason a flow beyond that limit is refused (the Kutta factor too large for the angle of
+// attack), or nothing when its stagnation point is on the circle.
+std::optional<MessageId> StagnationRefusal(const FlowSetup& f, double Pi);
 
 // Solves psi = U·(r − a²/r)·sinθ + K·ln(r/a) for r by the damped fixed-point iteration
 // r ← (r + g(r))/2 with g(r) = a²/r + ((psi − K·ln(r/a))/U)/sinθ, from r0, tolerance

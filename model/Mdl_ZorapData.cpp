@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 
+#include "model/SectionGrid.hpp"
+
 namespace jouk {
 
 namespace {
@@ -13,12 +15,10 @@ struct SectionValues {
   double mu;
 };
 
-// Row k (1-based) holds thickness d/100 and camber m/100 with k = 31*m + d + 1.
-constexpr std::array<SectionValues, 496> kSectionValues = {{
+// Row k (1-based) holds the grid's thickness step d and camber step m with k = SectionRow(d, m).
+constexpr std::array<SectionValues, kTableRows> kSectionValues = {{
 #include "model/SectionTableData.inc"
 }};
-
-constexpr int kThicknessSteps = 31;
 
 }  // namespace
 
@@ -33,8 +33,8 @@ void FillSectionTable(int nTable, std::vector<double>& TabDelta, std::vector<dou
     const int m = (k - 1) / kThicknessSteps;
     const auto row = static_cast<std::size_t>(k);
     // The keys are the quotients d/100 and m/100, the same doubles the text "0.12" reads as.
-    TabDelta[row] = d / 100.0;
-    TabGama[row] = m / 100.0;
+    TabDelta[row] = GridKey(d);
+    TabGama[row] = GridKey(m);
     TabEps[row] = kSectionValues[row - 1].eps;
     TabMu[row] = kSectionValues[row - 1].mu;
   }

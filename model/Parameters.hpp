@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "model/Mdl_Common.hpp"
+#include "model/SectionGrid.hpp"
 #include "model/Translatable.hpp"
 
 namespace jouk {
@@ -76,8 +77,10 @@ inline constexpr int kLowestLastStreamline = 2;
 
 // The multiples of the table's grid step that the help names for thickness and camber: from 0 to
 // the largest key of each (the section table holds them; its test checks that they agree).
-inline constexpr HelpValues kThicknessKeys = {HelpValues::kMultiples, 0, 0.3, 0.01};
-inline constexpr HelpValues kCamberKeys = {HelpValues::kMultiples, 0, 0.15, 0.01};
+inline constexpr HelpValues kThicknessKeys = {HelpValues::kMultiples, GridKey(0),
+                                              kLargestThickness, kGridStep};
+inline constexpr HelpValues kCamberKeys = {HelpValues::kMultiples, GridKey(0), kLargestCamber,
+                                           kGridStep};
 // The whole numbers of the last streamline's index the recompute accepts.
 inline constexpr HelpValues kStreamlineIndices = {HelpValues::kWhole, kLowestLastStreamline,
                                                   kLastStreamline, 1};

@@ -114,6 +114,8 @@ void Raster::Line(float x1, float y1, float x2, float y2, Rgb color) {
   DrawSegment(map_.ToDevice(x1, y1), map_.ToDevice(x2, y2), color | 0xff000000u);
 }
 
+// The hot loop of every animation tick, kept in one piece over 50 lines: the block's arrays live
+// in this frame, and its loops vectorise only where they stand together.
 void Raster::Polyline(const double* x, const double* y, int count, Rgb color) {
   if (count < 2 || width_ <= 0 || height_ <= 0) return;
   const int w = width_;

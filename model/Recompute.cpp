@@ -3,11 +3,11 @@
 #include <array>
 #include <cmath>
 #include <new>
+#include <optional>
 
 #include "model/Mdl_ZORAP.hpp"
 #include "model/NumberText.hpp"
 #include "model/SectionLookup.hpp"
-#include "model/Translatable.hpp"
 
 namespace jouk {
 
@@ -16,42 +16,30 @@ namespace {
 // The values of the eight texts, in the order of the parameter table.
 using Values = std::array<double, kParameterCount>;
 
-// A rejection with the template's "%1" (when there is one) replaced by the parameter's English
-// name.
-RecomputeStatus Rejected(const char* messageTemplate, const ParameterSpec* parameter = nullptr) {
-  std::string message = messageTemplate;
-  if (parameter != nullptr) {
-    const std::size_t at = message.find("%1");
-    if (at != std::string::npos) message.replace(at, 2, parameter->name);
-  }
-  return {false, std::move(message), messageTemplate,
-          parameter != nullptr ? parameter->name : nullptr};
+// A rejection for the text id, whose "%1" (when it has one) is the parameter's name.
+RecomputeStatus Rejected(MessageId id, std::optional<std::size_t> parameter = std::nullopt) {
+  std::string message =
+      parameter ? EnglishText(id, {kParameters[*parameter].name}) : EnglishText(id);
+  return {false, std::move(message), id, parameter};
 }
 
 // The first rule the parameters break, as a rejection; ok when they can be solved. Eps and Mu are
 // those the lookup will leave in the store.
-RecomputeStatus Rejection(const Values& v, double Eps, double Mu, const FlowState& st) {
+RecomputeStatus Rejection(const Values& v, const SectionOffsets& section, const FlowState& st) {
   for (std::size_t k = 0; k < kParameterCount; ++k) {
-    if (!std::isfinite(v[k])) {
-      return Rejected(QT_TRANSLATE_NOOP("Recompute", "%1 is too large."), &kParameters[k]);
-    }
+    if (!std::isfinite(v[k])) return Rejected(MessageId::kTooLarge, k);
   }
-  const char* const positive = QT_TRANSLATE_NOOP("Recompute", "%1 must be a positive number.");
-  if (!(v[kOlcek] > 0)) return Rejected(positive, &kParameters[kOlcek]);
-  if (!(v[kDPsi] > 0)) return Rejected(positive, &kParameters[kDPsi]);
-  static_assert(kLastStreamline == 20, "the message below names the last streamline");
+  if (!(v[kOlcek] > 0)) return Rejected(MessageId::kNotPositive, kOlcek);
+  if (!(v[kDPsi] > 0)) return Rejected(MessageId::kNotPositive, kDPsi);
+  static_assert(kLastStreamline == 20, "the message names the last streamline");
   if (!(v[kKMax] >= 2 && v[kKMax] <= kLastStreamline)) {
-    return Rejected(QT_TRANSLATE_NOOP("Recompute", "%1 must be a number from 2 to 20."),
-                    &kParameters[kKMax]);
+    return Rejected(MessageId::kStreamlineCountRange, kKMax);
   }
-  if (!(v[kDR] > 0)) return Rejected(positive, &kParameters[kDR]);
-  const FlowSetup f = SetUpFlow(v[kAlfa], Eps, Mu, v[kKutta], kMapExponent, st.Pi, st.DegToRad);
-  const double sinS = StagnationSine(f, st.Pi);
-  if (!(1 - sinS * sinS >= 0)) {
-    return Rejected(
-        QT_TRANSLATE_NOOP("Recompute",
-                          "The Kutta factor is too large for this angle of attack: the rear "
-                          "stagnation point would leave the section."));
+  if (!(v[kDR] > 0)) return Rejected(MessageId::kNotPositive, kDR);
+  const FlowSetup f =
+      SetUpFlow(v[kAlfa], section.Eps, section.Mu, v[kKutta], kMapExponent, st.Pi, st.DegToRad);
+  if (const std::optional<MessageId> refusal = StagnationRefusal(f, st.Pi)) {
+    return Rejected(*refusal);
   }
   return {};
 }
@@ -81,11 +69,9 @@ RecomputeStatus Recompute(FlowState& st, const ParameterTexts& texts) noexcept {
     Values v{};
     for (std::size_t k = 0; k < kParameterCount; ++k)
       v[k] = TextToNumber(texts.*kParameters[k].text);
-    // The table is searched once; a miss keeps the section of the previous recompute.
-    const int row = FindSectionRow(st, v[kDelta], v[kGama]);
-    const double Eps = row != 0 ? st.TabEps[static_cast<std::size_t>(row)] : st.Eps;
-    const double Mu = row != 0 ? st.TabMu[static_cast<std::size_t>(row)] : st.Mu;
-    if (RecomputeStatus rejection = Rejection(v, Eps, Mu, st); !rejection.ok) return rejection;
+    // A miss keeps the section of the previous recompute.
+    const SectionOffsets section = OffsetsAfterLookup(st, v[kDelta], v[kGama]);
+    if (RecomputeStatus rejection = Rejection(v, section, st); !rejection.ok) return rejection;
     // Everything the solve allocates is reserved up front, so nothing below can fail halfway.
     st.nPts.reserve(kLastStreamline + 1);
 
@@ -96,17 +82,16 @@ RecomputeStatus Recompute(FlowState& st, const ParameterTexts& texts) noexcept {
     st.dPsi = v[kDPsi];
     st.kMax = v[kKMax];
     st.dR = v[kDR];
-    ApplySectionRow(st, row);
+    LookupSection(st, v[kDelta], v[kGama]);
     CircleStreamlines(st);
     MapToAirfoilPlane(st);
     TurnByAngleOfAttack(st);
     DropNonFinitePoints(st);
     return {};
   } catch (const std::bad_alloc&) {
-    return Rejected(
-        QT_TRANSLATE_NOOP("Recompute", "Not enough memory to compute the streamlines."));
+    return Rejected(MessageId::kOutOfMemory);
   } catch (...) {
-    return Rejected(QT_TRANSLATE_NOOP("Recompute", "The streamlines could not be computed."));
+    return Rejected(MessageId::kNotComputed);
   }
 }
 

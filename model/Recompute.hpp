@@ -1,9 +1,12 @@
 // The recompute pipeline: from the eight parameter texts to the turned streamline points.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "model/Mdl_Common.hpp"
+#include "model/Messages.hpp"
 #include "model/Parameters.hpp"
 
 namespace jouk {
@@ -11,12 +14,13 @@ namespace jouk {
 // Outcome of a recompute: ok, or the reason the parameter set was rejected.
 struct RecomputeStatus {
   bool ok = true;
-  std::string message;  // for a rejection: names the parameter by its label and the rule
-  // The same reason for a translation: the English template (context "Recompute"), where "%1"
-  // stands for the parameter's name (context "ParameterName") when parameterName is set. The
-  // message above is the template with the English name put in.
-  const char* messageTemplate = nullptr;
-  const char* parameterName = nullptr;
+  std::string
+      message;  // for a rejection, in English: names the parameter by its label and the rule
+  // The same reason for a translation: the text's id, and the parameter whose name (context
+  // "ParameterName") fills its "%1" when the text has one. The message above is the id's English
+  // text with the English name put in.
+  std::optional<MessageId> id;
+  std::optional<std::size_t> parameter;  // index in kParameters
 };
 
 // Reads the texts, looks up the section, solves the circle-plane flow, maps it to the airfoil

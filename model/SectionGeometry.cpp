@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 #include "model/GoldenSection.hpp"
+#include "model/MathConstants.hpp"
 
 namespace jouk {
 
@@ -38,7 +38,7 @@ MappedPoint SectionPoint(const SectionCircle& s, double omega) {
 SectionMeasure MeasureSection(double Eps, double Mu, int samples) {
   const SectionCircle s = SectionCircleFor(Eps, Mu);
   const MappedPoint te = SectionPoint(s, 0.0);
-  const MappedPoint nose = SectionPoint(s, std::numbers::pi);
+  const MappedPoint nose = SectionPoint(s, kPi);
   const double cx = nose.x - te.x;
   const double cy = nose.y - te.y;
   const double chord = std::hypot(cx, cy);
@@ -57,7 +57,7 @@ SectionMeasure MeasureSection(double Eps, double Mu, int samples) {
 
   // Evenly spaced angles locate both maxima; each is then refined between its neighbours.
   const int n = std::max(samples, 4);
-  const double step = std::numbers::pi / n;
+  const double step = kPi / n;
   int bestT = 1;
   int bestC = 1;
   double maxT = -std::numeric_limits<double>::infinity();

@@ -1,6 +1,9 @@
 #include "model/SectionLookup.hpp"
 
 #include <algorithm>
+#include <cmath>
+
+#include "model/SectionGrid.hpp"
 
 namespace jouk {
 
@@ -13,28 +16,38 @@ int UsableRows(const FlowState& st) {
   return std::min(st.nTable, static_cast<int>(fit) - 1);
 }
 
+// The grid step 0..steps − 1 whose key lies nearest to value, or −1 when value is nearer to no
+// step (beyond half a step outside the grid, or not a number). A key i/100 times 100 lies within
+// a few units in the last place of i, far inside the half step that rounding takes for i.
+int NearestStep(double value, int steps) {
+  const double scaled = value * kGridDivisor;
+  if (!(scaled > -0.5 && scaled < steps - 0.5)) return -1;
+  return static_cast<int>(std::nearbyint(scaled));
+}
+
 }  // namespace
 
 int FindSectionRow(const FlowState& st, double Delta, double Gama) {
-  const int rows = UsableRows(st);
-  int found = 0;
-  for (int k = 1; k <= rows; ++k) {
-    const auto row = static_cast<std::size_t>(k);
-    const bool deltaMatches = st.TabDelta[row] == Delta;
-    const bool gamaMatches = st.TabGama[row] == Gama;
-    if (deltaMatches && gamaMatches) found = k;
-  }
-  return found;
+  const int d = NearestStep(Delta, kThicknessSteps);
+  const int m = NearestStep(Gama, kCamberSteps);
+  if (d < 0 || m < 0) return 0;
+  const int k = SectionRow(d, m);
+  if (k > UsableRows(st)) return 0;
+  const auto row = static_cast<std::size_t>(k);
+  return st.TabDelta[row] == Delta && st.TabGama[row] == Gama ? k : 0;
 }
 
-void ApplySectionRow(FlowState& st, int row) {
-  if (row < 1 || row > UsableRows(st)) return;  // a silent miss keeps the previous section
-  st.Eps = st.TabEps[static_cast<std::size_t>(row)];
-  st.Mu = st.TabMu[static_cast<std::size_t>(row)];
+SectionOffsets OffsetsAfterLookup(const FlowState& st, double Delta, double Gama) {
+  const int k = FindSectionRow(st, Delta, Gama);
+  if (k < 1) return {st.Eps, st.Mu};  // a silent miss keeps the previous section
+  const auto row = static_cast<std::size_t>(k);
+  return {st.TabEps[row], st.TabMu[row]};
 }
 
 void LookupSection(FlowState& st, double Delta, double Gama) {
-  ApplySectionRow(st, FindSectionRow(st, Delta, Gama));
+  const SectionOffsets section = OffsetsAfterLookup(st, Delta, Gama);
+  st.Eps = section.Eps;
+  st.Mu = section.Mu;
 }
 
 }  // namespace jouk

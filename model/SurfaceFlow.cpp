@@ -1,31 +1,21 @@
 #include "model/SurfaceFlow.hpp"
 
 #include <cmath>
-#include <complex>
 #include <initializer_list>
-#include <string>
+#include <optional>
 
+#include "model/ConformalMap.hpp"
 #include "model/Mdl_ZORAP.hpp"
-#include "model/Translatable.hpp"
 
 namespace jouk {
 
 namespace {
-
-using Complex = std::complex<double>;
 
 bool AllFinite(std::initializer_list<double> values) {
   for (const double v : values) {
     if (!std::isfinite(v)) return false;
   }
   return true;
-}
-
-// The point (X, Y) of the mirrored map's plane turned clockwise by α, as the recompute turns:
-// X′ = X·cos α + Y·sin α, Y′ = Y·cos α − X·sin α.
-void Turn(const SurfaceFlow& flow, double X, double Y, double& outX, double& outY) {
-  outX = X * flow.cosAlfa + Y * flow.sinAlfa;
-  outY = Y * flow.cosAlfa - X * flow.sinAlfa;
 }
 
 // The circle speed over the distance to an edge ζe = ±b on the circle:
@@ -42,36 +32,63 @@ bool EdgeRatio(const SurfaceFlow& flow, double s, double c, double rest, double&
   return true;
 }
 
-}  // namespace
+// A contour point by its offsets from the two edges: ζ, ζ − b, ζ + b, and the sines of the half
+// angles from the trailing edge (sx) and from the sharp leading edge (sy).
+struct EdgeOffsets {
+  Complex zeta, minus, plus;
+  double sx = 0, sy = 0;
+};
 
-// Each error is an English text marked for translation (context "LiftError"): the lift window
-// looks the text up as it stands.
-bool MakeSurfaceFlow(const FlowState& st, SurfaceFlow& out, std::string& error) {
-  if (st.nPts.empty() || st.nPts[0] < 2) {
-    error = QT_TRANSLATE_NOOP("LiftError", "No flow has been computed yet.");
+// The speed |dw/dz|/|T′(ζ)| at the contour point x (y from the sharp nose), with the factor that
+// vanishes at the nearer edge cancelled; false, with speed HUGE_VAL, where it is unbounded.
+bool SurfaceSpeed(const SurfaceFlow& flow, double x, double y, const EdgeOffsets& e,
+                  double& speed) {
+  const bool nearTrailingEdge = !flow.sharpLeadingEdge || std::fabs(e.sx) <= std::fabs(e.sy);
+  const double zeta2 = std::norm(e.zeta);
+  double ratio = 0;
+  double other = 0;
+  bool bounded = false;
+  if (nearTrailingEdge) {
+    // (θ + θTE)/2 = x/2 − α − β
+    bounded = EdgeRatio(flow, e.sx, std::cos(x / 2 - flow.alpha - flow.beta), flow.trailingEdgeRest,
+                        ratio);
+    other = std::abs(e.plus);
+  } else {
+    // cos((θ + θLE)/2) = cos(π + β − α + y/2) = −cos(β − α + y/2)
+    bounded = EdgeRatio(flow, e.sy, -std::cos(flow.beta - flow.alpha + y / 2), flow.leadingEdgeRest,
+                        ratio);
+    other = std::abs(e.minus);
+  }
+  if (!bounded || other == 0) {
+    speed = HUGE_VAL;
     return false;
   }
-  if (st.nExp != 2) {
-    error = QT_TRANSLATE_NOOP("LiftError",
-                              "The surface quantities need the Joukowsky map (exponent 2).");
-    return false;
-  }
+  speed = ratio * zeta2 / other;
+  return true;
+}
+
+// Why the store's flow has no surface quantities, or nothing when it has them.
+std::optional<MessageId> StoreRefusal(const FlowState& st) {
+  if (st.nPts.empty() || st.nPts[0] < 2) return MessageId::kNoFlowYet;
+  if (st.nExp != 2) return MessageId::kNotJoukowskyMap;
   if (!AllFinite({st.Pi, st.DegToRad, st.Alfa, st.Eps, st.Mu, st.iKutta, st.CosAlfa, st.SinAlfa}) ||
       !(st.Pi > 0) || !(st.DegToRad > 0)) {
-    error = QT_TRANSLATE_NOOP("LiftError",
-                              "The stored flow holds a value that is not a finite number.");
-    return false;
+    return MessageId::kNotFinite;
   }
-  if (!(st.Eps >= 0)) {
-    error = QT_TRANSLATE_NOOP("LiftError",
-                              "The circle of the section must enclose the point ζ = −b (Eps ≥ 0).");
-    return false;
-  }
-  const FlowSetup f = SetUpFlow(st.Alfa, st.Eps, st.Mu, st.iKutta, st.nExp, st.Pi, st.DegToRad);
+  if (!(st.Eps >= 0)) return MessageId::kNoseOutsideCircle;
+  return std::nullopt;
+}
+
+// Why the circle of the working quantities cannot carry the surface formulas, or nothing.
+std::optional<MessageId> CircleRefusal(const FlowSetup& f, double Pi) {
   if (!AllFinite({f.a, f.b, f.beta, f.Gamma, f.K}) || !(f.a > 0) || !(f.b > 0)) {
-    error = QT_TRANSLATE_NOOP("LiftError", "The circle of the section is degenerate.");
-    return false;
+    return MessageId::kDegenerateCircle;
   }
+  return StagnationRefusal(f, Pi);
+}
+
+// The surface flow of the store's parameters and their working quantities f.
+SurfaceFlow SurfaceFlowOf(const FlowState& st, const FlowSetup& f) {
   SurfaceFlow flow;
   flow.U = f.U;
   flow.alpha = f.alpha;
@@ -92,60 +109,48 @@ bool MakeSurfaceFlow(const FlowState& st, SurfaceFlow& out, std::string& error) 
   flow.sharpEdgeAngle = st.Pi + 2 * f.beta;
   // θLE = π + β − α, so sin θLE = sin(α − β).
   flow.leadingEdgeRest = 2 * f.U * (std::sin(f.alpha - f.beta) + sinAB * st.iKutta);
-  if (!(std::fabs(flow.kOverA) <= 2 * flow.U)) {
-    error = QT_TRANSLATE_NOOP(
-        "LiftError",
-        "The Kutta factor is too large for this angle of attack: the stagnation points are not on "
-        "the section.");
-    return false;
+  return flow;
+}
+
+}  // namespace
+
+bool MakeSurfaceFlow(const FlowState& st, SurfaceFlow& out, MessageId& reason) {
+  std::optional<MessageId> refusal = StoreRefusal(st);
+  if (!refusal) {
+    const FlowSetup f = SetUpFlow(st.Alfa, st.Eps, st.Mu, st.iKutta, st.nExp, st.Pi, st.DegToRad);
+    refusal = CircleRefusal(f, st.Pi);
+    if (!refusal) out = SurfaceFlowOf(st, f);
   }
-  out = flow;
-  return true;
+  if (refusal) reason = *refusal;
+  return !refusal;
 }
 
 SurfaceValue EvaluateSurface(const SurfaceFlow& flow, double x, double y) {
   const double a = flow.a;
   const double b = flow.b;
+  EdgeOffsets e;
   // ζ − b = 2i·a·sin(x/2)·e^{i(x/2 − β)}; φ = θ + α = x − β is the angle of ζ − ζc.
-  const double sx = std::sin(x / 2);
-  const Complex minus = Complex(0, 2 * a * sx) * std::polar(1.0, x / 2 - flow.beta);
-  const Complex zeta = b + minus;
+  e.sx = std::sin(x / 2);
+  e.minus = Complex(0, 2 * a * e.sx) * std::polar(1.0, x / 2 - flow.beta);
+  e.zeta = b + e.minus;
   // ζ + b: for a sharp leading edge −2i·a·sin(y/2)·e^{i(β + y/2)}, which vanishes exactly there.
-  const double sy = std::sin(y / 2);
-  const Complex plus = flow.sharpLeadingEdge
-                           ? Complex(0, -2 * a * sy) * std::polar(1.0, flow.beta + y / 2)
-                           : zeta + b;
-  // T(ζ) = 2b + (ζ − b)²/ζ; T′(ζ) = (ζ − b)(ζ + b)/ζ²; dζ/dx = i·a·e^{iφ}.
-  const Complex T = 2 * b + minus * minus / zeta;
-  const Complex dT = minus * plus / (zeta * zeta) * Complex(0, a) * std::polar(1.0, x - flow.beta);
+  e.sy = std::sin(y / 2);
+  e.plus = flow.sharpLeadingEdge ? Complex(0, -2 * a * e.sy) * std::polar(1.0, flow.beta + y / 2)
+                                 : e.zeta + b;
+  // T(ζ) = 2b + (ζ − b)²/ζ; dT/dx = T′(ζ)·dζ/dx with T′(ζ) = (ζ − b)(ζ + b)/ζ², dζ/dx = i·a·e^{iφ}.
+  const Complex T = JoukowskyAboutEdge(e.minus, e.zeta, b);
+  const Complex dT =
+      JoukowskyDerivative(e.minus, e.plus, e.zeta) * Complex(0, a) * std::polar(1.0, x - flow.beta);
 
   SurfaceValue v;
-  // F = −conj(T): x changes sign, y stays; then the turn.
-  Turn(flow, -T.real(), T.imag(), v.x, v.y);
-  Turn(flow, -dT.real(), dT.imag(), v.dxdx, v.dydx);
-
-  // Speed: cancel the factor that vanishes at the nearer edge.
-  const bool nearTrailingEdge = !flow.sharpLeadingEdge || std::fabs(sx) <= std::fabs(sy);
-  const double zeta2 = std::norm(zeta);
-  double ratio = 0;
-  double other = 0;
-  if (nearTrailingEdge) {
-    // (θ + θTE)/2 = x/2 − α − β
-    v.bounded =
-        EdgeRatio(flow, sx, std::cos(x / 2 - flow.alpha - flow.beta), flow.trailingEdgeRest, ratio);
-    other = std::abs(plus);
-  } else {
-    // cos((θ + θLE)/2) = cos(π + β − α + y/2) = −cos(β − α + y/2)
-    v.bounded =
-        EdgeRatio(flow, sy, -std::cos(flow.beta - flow.alpha + y / 2), flow.leadingEdgeRest, ratio);
-    other = std::abs(minus);
-  }
-  if (!v.bounded || other == 0) {
-    v.bounded = false;
-    v.speed = HUGE_VAL;
-    return v;
-  }
-  v.speed = ratio * zeta2 / other;
+  // F = −conj(T), then the turn; the tangent alike.
+  const Complex P = TurnByAngle(Mirror(T), flow.cosAlfa, flow.sinAlfa);
+  const Complex dP = TurnByAngle(Mirror(dT), flow.cosAlfa, flow.sinAlfa);
+  v.x = P.real();
+  v.y = P.imag();
+  v.dxdx = dP.real();
+  v.dydx = dP.imag();
+  v.bounded = SurfaceSpeed(flow, x, y, e, v.speed);
   return v;
 }
 

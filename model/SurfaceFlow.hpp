@@ -6,13 +6,13 @@
 // θ = θTE + x, θTE = −(α + β). The chain to the picture is
 //   placement  ζ = z·e^{iα} + ζc,  ζc = (−Eps·b, Mu·b), so that ζ − b = 2i·a·sin(x/2)·e^{i(x/2−β)};
 //   map        F(ζ) = −conj(T(ζ)),  T(ζ) = ζ + b²/ζ  (a mirror: |dF| = |T′(ζ)|·|dζ|);
-//   turn       P = F·e^{−iα}.
+//   turn       P = F·e^{−iα}
+// (the map, the mirror and the turn of model/ConformalMap.hpp).
 // The trailing edge (x = 0, ζ = b) lands on (−2b·cos α, 2b·sin α), where the contour starts.
 #pragma once
 
-#include <string>
-
 #include "model/Mdl_Common.hpp"
+#include "model/Messages.hpp"
 
 namespace jouk {
 
@@ -36,8 +36,9 @@ struct SurfaceFlow {
 };
 
 // Builds the surface flow from a store after an accepted recompute. On failure (no solution
-// in the store, a map exponent other than 2, values out of range) returns false and says why.
-bool MakeSurfaceFlow(const FlowState& st, SurfaceFlow& out, std::string& error);
+// in the store, a map exponent other than 2, values out of range) returns false, leaves out as it
+// was and sets reason.
+bool MakeSurfaceFlow(const FlowState& st, SurfaceFlow& out, MessageId& reason);
 
 // Position, tangent and speed at one contour point.
 struct SurfaceValue {

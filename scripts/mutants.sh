@@ -11,74 +11,152 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-# Each fault: file, the text it replaces (exactly once in the file), the faulty text, and what the
-# slip is. Fields are separated by " | ". Slips that cannot change any result are left out: the
-# map's angle shifted by half a turn on the other side of the circle (its exponent 2 cancels the
-# shift), or the angular step turned the other way (only sin θ enters the radius, and the
-# abscissa is the non-negative root), or the carry of the next decimal up in the text fallback
-# (it is taken only next to a power of two, and no power of two of the doubles needs the carry:
-# the model tests try every one).
+# Each fault: the code it replaces, the faulty code, and what the slip is, separated by " | ".
+# The code is looked for in every source of model/ and must stand there exactly once; white space
+# does not count (a statement broken or indented anew still matches, and the faulty code replaces
+# the whole match), so the list survives reformatting and code moving between files. Slips that
+# cannot change any result are left out: the map's angle shifted by half a turn on the other side
+# of the circle (its exponent 2 cancels the shift), or the angular step turned the other way
+# (only sin θ enters the radius, and the abscissa is the non-negative root), or the carry of the
+# next decimal up in the text fallback (it is taken only next to a power of two, and no power of
+# two of the doubles needs the carry: the model tests try every one).
 faults=$(cat <<'EOF'
-model/Mdl_ZORAP.hpp | kRadiusPassLimit = 50; | kRadiusPassLimit = 49; | one update fewer allowed
-model/Mdl_ZORAP.cpp | if (n == kRadiusPassLimit) { | if (n == kRadiusPassLimit + 1) { | one update more allowed
-model/Mdl_ZORAP.hpp | kRadiusTolerance = 1e-7; | kRadiusTolerance = 1e-6; | a looser tolerance
-model/Mdl_ZORAP.cpp | (std::fabs(x2 - x1) > kRadiusTolerance) | (std::fabs(x2 - x1) >= kRadiusTolerance) | settles when the step equals the tolerance
-model/Mdl_ZORAP.cpp |   r = x2;\n  converged = 1; |   r = x1;\n  converged = 1; | returns the estimate instead of its image
-model/Mdl_ZORAP.cpp | x1 = (x2 + x1) / 2; | x1 = x2; | no damping
-model/Mdl_ZORAP.cpp | if (B < 0) B = 0; | if (B < -1) B = 0; | the guard near the trailing edge dropped
-model/Mdl_ZORAP.cpp | if (B == 0) return {-nB, 0.0}; | if (B == 0 && R != 1) return {-nB, 0.0}; | the trailing edge itself left to 0/0
-model/Mdl_ZORAP.cpp | lambda = std::atan(2 * s / (R - 1 / R)); | lambda = std::atan(2 * s / (R + 1 / R)); | a swapped sign in the map's angle
-model/Mdl_ZORAP.cpp | double lambda = std::numbers::pi / 2; | double lambda = std::numbers::pi; | the angle on the circle R = 1
-model/Mdl_ZORAP.hpp | kStepsPerHalfTurn = 180; | kStepsPerHalfTurn = 90; | an angular step of two degrees
-model/Mdl_ZORAP.cpp | while (j < kMaxHalfPoints) { | while (j <= kMaxHalfPoints) { | one half point beyond the capacity
-model/Mdl_ZORAP.cpp | while (j < kLastPoint) { | while (j <= kLastPoint) { | one point beyond the capacity
-model/Mdl_ZORAP.cpp | if (!(x < st.Rmax)) break; | if (!(x <= st.Rmax)) break; | the dividing streamline goes on at x = Rmax
-model/Mdl_ZORAP.cpp | if (!(st.XH[j] < st.Rmax)) break; | if (!(st.XH[j] <= st.Rmax)) break; | a further streamline goes on at x = Rmax
-model/Mdl_ZORAP.cpp | st.nPts[2] = j; | st.nPts[2] = j - 1; | the front half one point short
-model/Mdl_ZORAP.cpp | if (2 * (k / 2) == k) { | if (2 * (k / 2) != k) { | odd and even sides swapped
-model/Mdl_ZORAP.cpp | st.YS(k, i) = y * st.CosAlfa + x * st.SinAlfa + yc; | st.YS(k, i) = y * st.CosAlfa - x * st.SinAlfa + yc; | the placement turns the wrong way
-model/Mdl_ZORAP.cpp | const double xc = st.Eps * (-f.b); | const double xc = st.Eps * f.b; | the circle centre on the wrong side
-model/Mdl_ZORAP.cpp | std::sin(f.alpha + f.beta) * iKutta; | std::sin(f.alpha - f.beta) * iKutta; | the circulation from the wrong angle
-model/Mdl_ZORAP.cpp | (1 - std::pow(q, nExp)); | (1 + std::pow(q, nExp)); | the mapping length with a swapped sign
-model/Mdl_ZORAP.cpp | return -f.Gamma / (4 * Pi * f.a * f.U); | return f.Gamma / (4 * Pi * f.a * f.U); | the stagnation sine with a swapped sign
-model/Mdl_ZORAP.cpp | st.XS(i, j) = X * st.CosAlfa + Y * st.SinAlfa; | st.XS(i, j) = X * st.CosAlfa - Y * st.SinAlfa; | the turn by the angle of attack mixed up
-model/Mdl_ZORAP.cpp | const double dTheta0 = 2 * st.Pi / (st.nPts[0] - 1); | const double dTheta0 = 2 * st.Pi / st.nPts[0]; | the contour does not close
-model/Mdl_Common.cpp | const double r = std::nearbyint(v); | const double r = std::round(v); | half-even rounding turned into half-away
-model/Mdl_Common.cpp | const double whole = std::floor( | const double whole = std::ceil( | a fractional count rounded up
-model/SectionLookup.cpp | for (int k = 1; k <= rows; ++k) { | for (int k = 1; k < rows; ++k) { | the last table row never searched
-model/SectionLookup.cpp | if (row < 1 || row > UsableRows(st)) return; | if (row < 0 || row > UsableRows(st)) return; | a miss takes the unused row 0
-model/Mdl_ZorapData.cpp | TabGama[row] = m / 100.0; | TabGama[row] = m / 10.0; | a camber key off by a factor of ten
-model/Recompute.cpp | v[kKMax] <= kLastStreamline | v[kKMax] < kLastStreamline | the largest streamline count refused
-model/Recompute.cpp | if (!finite && n == computed) n = j - 1; | if (!finite && n == computed) n = j; | the first undefined point kept
-model/Animation.cpp | an.AmpShort2 = 0.003; | an.AmpShort2 = 0.002; | a changed ripple amplitude
-model/Animation.cpp | st.anim.dtAnim = intervalMs / 100.0; | st.anim.dtAnim = intervalMs / 1000.0; | the time step from the wrong unit
-model/Animation.hpp | return {w + an.AmpShort1 * sinRipple, w + an.AmpShort2 * cosRipple}; | return {w + an.AmpShort1 * sinRipple, w + an.AmpShort2 * sinRipple}; | both lines ripple alike
-model/NumberText.cpp | n.negative = p < text.size() && text[p] == '-'; | n.negative = p < text.size() && text[p] == '+'; | the sign read the wrong way
-model/NumberText.cpp | if (!n.expPart.empty()) form.append("e").append(n.expPart); | if (!n.expPart.empty()) form.append("e"); | the exponent's digits lost
-model/Aerodynamics.cpp | r.liftCoefficient = 2 * flow.Gamma / (flow.U * r.chord); | r.liftCoefficient = flow.Gamma / (flow.U * r.chord); | Kutta–Joukowski without its factor 2
-model/Aerodynamics.cpp | const double thetaFront = kPi - thetaRear; | const double thetaFront = kPi + thetaRear; | the front stagnation point mirrored the wrong way
-model/Aerodynamics.cpp | const double sin2 = 2 * flow.cosAlfa * flow.sinAlfa; | const double sin2 = flow.cosAlfa * flow.sinAlfa; | the free stream's direction from a half angle formula
-model/Aerodynamics.cpp | p.cp = 1 - v.speed * v.speed; | p.cp = 1 - v.speed; | the pressure from the speed, not its square
-model/Aerodynamics.cpp | if (!closing && xs[k] <= leadingEdge) ++r.upperCount; | if (!closing && xs[k] < leadingEdge) ++r.upperCount; | the leading edge left out of the upper surface
-model/SurfaceFlow.cpp | flow.trailingEdgeRest = 2 * f.U * sinAB * (st.iKutta - 1); | flow.trailingEdgeRest = 2 * f.U * sinAB * (1 - st.iKutta); | the circulation left at the trailing edge with a swapped sign
-model/SurfaceFlow.cpp | ratio = 2 * flow.U * std::fabs(c) / flow.a; | ratio = flow.U * std::fabs(c) / flow.a; | the trailing-edge speed limit halved
-model/SurfaceFlow.cpp | Turn(flow, -T.real(), T.imag(), v.x, v.y); | Turn(flow, T.real(), T.imag(), v.x, v.y); | the surface without the map's mirror
-model/ReadingNotes.cpp | r.whole = r.hasNumber && r.rest.empty(); | r.whole = r.rest.empty(); | an empty box counted as read whole
-model/ReadingNotes.cpp | if (FindSectionRow(st, delta, gamma) == 0) { | if (FindSectionRow(st, delta, gamma) != 0) { | table misses and hits swapped
-model/NumberText.cpp | n.end = n.expPart.empty() ? p : p + 1 + n.expPart.size(); | n.end = n.expPart.empty() ? p : p + n.expPart.size(); | the number's end one short after an exponent
-model/Parameters.hpp | {{"HScroll_Delta", {1440, 360, 1215, 255}, 20}, 1, 30, 12, 1, 1, 100.0}}, | {{"HScroll_Delta", {1440, 360, 1215, 255}, 20}, 1, 30, 12, 1, 1, 10.0}}, | a scroll bar's divisor off by ten
-model/ContourCuts.cpp | const double amp = std::fabs(an.AmpLong); | const double amp = 0; | the long wave left out of the reach of the ripples
-model/Raster.cpp | return static_cast<int>(std::clamp(p, 0.0, static_cast<double>(n - 1))); | return static_cast<int>(std::clamp(p, 0.0, static_cast<double>(n))); | the far edge one pixel beyond the picture
-model/DecimalTextFallback.cpp | if (ValueOf(nearest) == v) return nearest; | if (ValueOf(nearest) != v) return nearest; | printf's rounding taken although it does not read back
-model/DecimalTextFallback.cpp | if (std::frexp(v, &e) == 0.5 && std::isnormal(v)) { | if (std::frexp(v, &e) == 0.25 && std::isnormal(v)) { | the narrower gap below a power of two ignored
-model/DecimalTextFallback.cpp | out.append(static_cast<std::size_t>(-s.exponent - 1), '0'); | out.append(static_cast<std::size_t>(-s.exponent), '0'); | a fixed text below 1 one zero too long
-model/DecimalTextFallback.cpp | if (v == std::trunc(v)) { | if (v == std::trunc(v) && std::fabs(v) < 0x1p53) { | whole numbers from 2^53 up padded with zeros instead of exact
-model/DecimalText.cpp | return TooLarge(form) ? std::numeric_limits<double>::infinity() : 0.0; | return TooLarge(form) ? 0.0 : std::numeric_limits<double>::infinity(); | overflow and underflow swapped
+kRadiusPassLimit = 50; | kRadiusPassLimit = 49; | one update fewer allowed
+if (n == kRadiusPassLimit) { | if (n == kRadiusPassLimit + 1) { | one update more allowed
+kRadiusTolerance = 1e-7; | kRadiusTolerance = 1e-6; | a looser tolerance
+(std::fabs(x2 - x1) > kRadiusTolerance) | (std::fabs(x2 - x1) >= kRadiusTolerance) | settles when the step equals the tolerance
+r = x2; converged = 1; | r = x1; converged = 1; | returns the estimate instead of its image
+x1 = (x2 + x1) / 2; | x1 = x2; | no damping
+if (B < 0) B = 0; | if (B < -1) B = 0; | the guard near the trailing edge dropped
+if (B == 0) return {-nB, 0.0}; | if (B == 0 && R != 1) return {-nB, 0.0}; | the trailing edge itself left to 0/0
+lambda = std::atan(2 * s / (R - 1 / R)); | lambda = std::atan(2 * s / (R + 1 / R)); | a swapped sign in the map's angle
+double lambda = kPi / 2; | double lambda = kPi; | the angle on the circle R = 1
+kStepsPerHalfTurn = 180; | kStepsPerHalfTurn = 90; | an angular step of two degrees
+while (j < kMaxHalfPoints) { | while (j <= kMaxHalfPoints) { | one half point beyond the capacity
+while (j < kLastPoint) { | while (j <= kLastPoint) { | one point beyond the capacity
+if (!(x < st.Rmax)) break; | if (!(x <= st.Rmax)) break; | the dividing streamline goes on at x = Rmax
+if (!(st.XH[j] < st.Rmax)) break; | if (!(st.XH[j] <= st.Rmax)) break; | a further streamline goes on at x = Rmax
+st.nPts[2] = j; | st.nPts[2] = j - 1; | the front half one point short
+if (2 * (k / 2) == k) { | if (2 * (k / 2) != k) { | odd and even sides swapped
+st.YS(k, i) = y * st.CosAlfa + x * st.SinAlfa + yc; | st.YS(k, i) = y * st.CosAlfa - x * st.SinAlfa + yc; | the placement turns the wrong way
+st.Eps * (-f.b) | st.Eps * f.b | the circle centre on the wrong side
+std::sin(f.alpha + f.beta) * iKutta; | std::sin(f.alpha - f.beta) * iKutta; | the circulation from the wrong angle
+(1 - std::pow(q, nExp)); | (1 + std::pow(q, nExp)); | the mapping length with a swapped sign
+return -f.Gamma / (4 * Pi * f.a * f.U); | return f.Gamma / (4 * Pi * f.a * f.U); | the stagnation sine with a swapped sign
+st.XS(i, j) = X * st.CosAlfa + Y * st.SinAlfa; | st.XS(i, j) = X * st.CosAlfa - Y * st.SinAlfa; | the turn by the angle of attack mixed up
+const double dTheta0 = 2 * st.Pi / (st.nPts[0] - 1); | const double dTheta0 = 2 * st.Pi / st.nPts[0]; | the contour does not close
+const double r = std::nearbyint(v); | const double r = std::round(v); | half-even rounding turned into half-away
+const double whole = std::floor( | const double whole = std::ceil( | a fractional count rounded up
+if (k > UsableRows(st)) return 0; | if (k >= UsableRows(st)) return 0; | the last table row never searched
+if (k < 1) return {st.Eps, st.Mu}; | if (k < 0) return {st.Eps, st.Mu}; | a miss takes the unused row 0
+TabGama[row] = GridKey(m); | TabGama[row] = GridKey(m) * 10; | a camber key off by a factor of ten
+v[kKMax] <= kLastStreamline | v[kKMax] < kLastStreamline | the largest streamline count refused
+if (!finite && n == computed) n = j - 1; | if (!finite && n == computed) n = j; | the first undefined point kept
+an.AmpShort2 = 0.003; | an.AmpShort2 = 0.002; | a changed ripple amplitude
+st.anim.dtAnim = intervalMs / 100.0; | st.anim.dtAnim = intervalMs / 1000.0; | the time step from the wrong unit
+return {w + an.AmpShort1 * sinRipple, w + an.AmpShort2 * cosRipple}; | return {w + an.AmpShort1 * sinRipple, w + an.AmpShort2 * sinRipple}; | both lines ripple alike
+n.negative = p < text.size() && text[p] == '-'; | n.negative = p < text.size() && text[p] == '+'; | the sign read the wrong way
+if (!n.expPart.empty()) form.append("e").append(n.expPart); | if (!n.expPart.empty()) form.append("e"); | the exponent's digits lost
+r.liftCoefficient = 2 * flow.Gamma / (flow.U * r.chord); | r.liftCoefficient = flow.Gamma / (flow.U * r.chord); | Kutta–Joukowski without its factor 2
+const double thetaFront = kPi - thetaRear; | const double thetaFront = kPi + thetaRear; | the front stagnation point mirrored the wrong way
+const double sin2 = 2 * flow.cosAlfa * flow.sinAlfa; | const double sin2 = flow.cosAlfa * flow.sinAlfa; | the free stream's direction from a half angle formula
+p.cp = 1 - v.speed * v.speed; | p.cp = 1 - v.speed; | the pressure from the speed, not its square
+if (!closing && xs[k] <= at.leadingEdge) ++r.upperCount; | if (!closing && xs[k] < at.leadingEdge) ++r.upperCount; | the leading edge left out of the upper surface
+flow.trailingEdgeRest = 2 * f.U * sinAB * (st.iKutta - 1); | flow.trailingEdgeRest = 2 * f.U * sinAB * (1 - st.iKutta); | the circulation left at the trailing edge with a swapped sign
+ratio = 2 * flow.U * std::fabs(c) / flow.a; | ratio = flow.U * std::fabs(c) / flow.a; | the trailing-edge speed limit halved
+TurnByAngle(Mirror(T), flow.cosAlfa, flow.sinAlfa) | TurnByAngle(T, flow.cosAlfa, flow.sinAlfa) | the surface without the map's mirror
+r.whole = r.hasNumber && r.rest.empty(); | r.whole = r.rest.empty(); | an empty box counted as read whole
+if (FindSectionRow(st, delta, gamma) == 0) { | if (FindSectionRow(st, delta, gamma) != 0) { | table misses and hits swapped
+n.end = n.expPart.empty() ? p : p + 1 + n.expPart.size(); | n.end = n.expPart.empty() ? p : p + n.expPart.size(); | the number's end one short after an exponent
+ScrollRange{1, 30, 12, 1, 1, 100.0} | ScrollRange{1, 30, 12, 1, 1, 10.0} | a scroll bar's divisor off by ten
+help += ", > 0"; | help += ", >= 0"; | the help allows a zero step
+kLastStreamline, 1}; | kLastStreamline - 1, 1}; | the help's last streamline one short
+if (ValueOf(nearest) == v) return nearest; | if (ValueOf(nearest) != v) return nearest; | printf's rounding taken although it does not read back
+if (std::frexp(v, &e) == 0.5 && std::isnormal(v)) { | if (std::frexp(v, &e) == 0.25 && std::isnormal(v)) { | the narrower gap below a power of two ignored
+out.append(static_cast<std::size_t>(-s.exponent - 1), '0'); | out.append(static_cast<std::size_t>(-s.exponent), '0'); | a fixed text below 1 one zero too long
+if (v == std::trunc(v)) { | if (v == std::trunc(v) && std::fabs(v) < 0x1p53) { | whole numbers from 2^53 up padded with zeros instead of exact
+return TooLarge(form) ? std::numeric_limits<double>::infinity() : 0.0; | return TooLarge(form) ? 0.0 : std::numeric_limits<double>::infinity(); | overflow and underflow swapped
+const double amp = std::fabs(an.AmpLong); | const double amp = 0; | the long wave left out of the reach of the ripples
+return static_cast<int>(std::clamp(p, 0.0, static_cast<double>(n - 1))); | return static_cast<int>(std::clamp(p, 0.0, static_cast<double>(n))); | the far edge one pixel beyond the picture
+return zeta + b * b / zeta; | return zeta - b * b / zeta; | the complex map with a swapped sign
+return 2 * b + d * d / zeta; | return b + d * d / zeta; | the map about the trailing edge shifted by b
+return minus * plus / (zeta * zeta); | return minus * plus / zeta; | the map's derivative short of a factor 1/ζ
+if (w.real() * s.real() + w.imag() * s.imag() < 0) s = -s; | if (w.real() * s.real() < 0) s = -s; | the inverse's root chosen from the real parts alone
+return {-t.real(), t.imag()}; | return {t.real(), -t.imag()}; | the picture mirrored across the other axis
+P.imag() * cosAlfa + P.real() * sinAlfa | P.imag() * cosAlfa - P.real() * sinAlfa | the turn undone the wrong way
+std::norm(inner - zc) > std::norm(outer - zc) | std::norm(inner - zc) < std::norm(outer - zc) | the flow's preimage taken inside the section's circle
+if (stretch == 0) return HUGE_VAL; | if (stretch < 0) return HUGE_VAL; | the speed at a singular point left to 0/0
+return static_cast<int>(std::nearbyint(scaled)); | return static_cast<int>(scaled); | the grid step truncated instead of rounded
+scaled < steps - 0.5 | scaled < steps - 1.5 | the grid index without its last step
+const int k = SectionRow(d, m); | const int k = SectionRow(m, d); | the grid index with thickness and camber swapped
+return st.TabDelta[row] == Delta && st.TabGama[row] == Gama ? k : 0; | return st.TabDelta[row] == Delta ? k : 0; | the camber key not compared exactly
+const double scaled = value * kGridDivisor; | const double scaled = value * kGridDivisor + 0.5; | the grid index half a step off
+out += places[place]; ++k; | out += places[place]; | a filled place keeps its digit
+text[k + 1] - '1' | text[k + 1] - '0' | the places filled one off
+{"Recompute", MessageId::kTooLarge, kRecomputeTexts}, | {"LiftError", MessageId::kTooLarge, kRecomputeTexts}, | the recompute's messages filed under another context
+return 1 - sinS * sinS >= 0; | return 1 - sinS * sinS > 0; | a stagnation sine of exactly one refused
+if (StagnationPointOnCircle(f, Pi)) return std::nullopt; | if (StagnationPointOnCircle(f, Pi) || true) return std::nullopt; | the stagnation-point limit never refused
+if (edges.trailing && edges.leading) | if (edges.trailing || edges.leading) | one omitted edge noted as both
+if (!result.ok) return {}; | if (false) return {}; | a failed result's edges noted
+if (edges.leading) notes.push_back(MessageId::kLeadingEdgeOffCurves); | if (edges.trailing) notes.push_back(MessageId::kLeadingEdgeOffCurves); | the curves' nose note on the trailing edge's flag
 EOF
 )
 
+# With --check, only says which faults cannot be planted (their code is not found exactly once).
+check=false
+[ "${1:-}" = "--check" ] && check=true
+
+# Plants the fault `to` in place of `from` in the one source of model/ below the folder $1 that
+# holds it (white space aside), keeps the original beside it as FILE.orig and prints the file's
+# name; fails, changing nothing, unless the code stands exactly once in all of model/.
+plant() {
+  perl -e '
+    my ($dir, $from, $to) = @ARGV;
+    (my $bare = $from) =~ s/\s+//g;
+    my $pattern = join("\\s*", map { quotemeta } split(//, $bare));
+    my ($found, $text, $count) = ("", "", 0);
+    for my $path (sort glob("$dir/model/*.cpp $dir/model/*.hpp")) {
+      local $/;
+      open(my $in, "<", $path) or die; my $t = <$in>; close $in;
+      my $n = () = $t =~ /$pattern/g;
+      next unless $n;
+      ($count, $found, $text) = ($count + $n, $path, $t);
+    }
+    exit 3 unless $count == 1;
+    rename($found, "$found.orig") or die;
+    $text =~ s/$pattern/$to/;
+    open(my $out, ">", $found) or die; print $out $text; close $out;
+    print $found;' "$1" "$2" "$3"
+}
+
+# Splits a line of the list into from, to and what.
+split_fault() {
+  from="${1%% | *}"
+  local rest="${1#* | }"
+  to="${rest%% | *}"
+  what="${rest#* | }"
+}
+
+if $check; then
+  cp -r "$root/model" "$work/"
+  missing=0
+  while IFS= read -r line; do
+    [ -z "$line" ] && continue
+    split_fault "$line"
+    if file=$(plant "$work" "$from" "$to"); then
+      mv "$file.orig" "$file"
+    else
+      echo "NOT APPLIED: $what"
+      missing=$((missing + 1))
+    fi
+  done <<<"$faults"
+  echo "$missing not applicable"
+  [ "$missing" -eq 0 ]
+  exit
+fi
+
 source "$root/scripts/setup.sh"
-cp -r "$root/CMakeLists.txt" "$root/cmake" "$root/data" "$root/model" "$root/tools" "$root/tests" "$work/"
+cp -r "$root/CMakeLists.txt" "$root/cmake" "$root/data" "$root/layout" "$root/model" "$root/tools" "$root/tests" "$work/"
 build="$work/build"
 cmake -S "$work" -B "$build" -G Ninja -DJOUK_BUILD_UI=OFF -DJOUK_BUILD_EXPORT=OFF -DJOUK_MAN_PAGES=OFF >/dev/null
 cmake --build "$build" --target model_tests >/dev/null
@@ -91,27 +169,10 @@ total=0
 caught=0
 while IFS= read -r line; do
   [ -z "$line" ] && continue
-  file="${line%% | *}"
-  rest="${line#* | }"
-  from="${rest%% | *}"
-  rest="${rest#* | }"
-  to="${rest%% | *}"
-  what="${rest#* | }"
+  split_fault "$line"
   total=$((total + 1))
-  cp "$work/$file" "$work/$file.orig"
-  # The text is replaced literally ("\n" stands for a line break), and must occur exactly once.
-  if ! perl -e '
-      my ($path, $from, $to) = @ARGV;
-      s/\\n/\n/g for ($from, $to);
-      local $/;
-      open(my $in, "<", $path) or die; my $text = <$in>; close $in;
-      my $count = () = $text =~ /\Q$from\E/g;
-      exit 3 unless $count == 1;
-      $text =~ s/\Q$from\E/$to/;
-      open(my $out, ">", $path) or die; print $out $text; close $out;' "$work/$file" "$from" "$to"
-  then
-    echo "NOT APPLIED ($file): $what"
-    mv "$work/$file.orig" "$work/$file"
+  if ! file=$(plant "$work" "$from" "$to"); then
+    echo "NOT APPLIED: $what"
     continue
   fi
   if ! cmake --build "$build" --target model_tests >/dev/null 2>&1; then
@@ -123,10 +184,10 @@ while IFS= read -r line; do
   else
     result="caught"
   fi
-  mv "$work/$file.orig" "$work/$file"
-  touch "$work/$file"
+  mv "$file.orig" "$file"
+  touch "$file"
   if [ "$result" = "NOT CAUGHT" ]; then
-    echo "NOT CAUGHT ($file): $what"
+    echo "NOT CAUGHT (${file#"$work/"}): $what"
   else
     caught=$((caught + 1))
   fi

@@ -4,8 +4,9 @@
 //
 //   section_table_generator [--report] [OUTPUT]     writes to OUTPUT, or to stdout
 //
-// Each row (thickness d/100, camber m/100, row 31·m + d + 1) holds the circle offsets (Eps, Mu)
-// whose section has exactly that maximum thickness and maximum camber. The prescribed rows are
+// Each row of the grid (model/SectionGrid.hpp: thickness step d, camber step m, row
+// SectionRow(d, m)) holds the circle offsets (Eps, Mu) whose section has exactly that maximum
+// thickness and maximum camber. The prescribed rows are
 // written as they are: camber 0 (Mu = 0 and the symmetric offsets below), thickness 0 (the
 // circular arcs, Eps = 0 and Mu = 2·camber) and the reference rows below. Every other row is
 // solved for by Newton's method on (Eps, Mu) with a finite-difference Jacobian and a halving
@@ -43,12 +44,14 @@
 #include <vector>
 
 #include "model/SectionGeometry.hpp"
+#include "model/SectionGrid.hpp"
 
 namespace {
 
-constexpr int kThicknessSteps = 31;  // d = 0..30
-constexpr int kCamberSteps = 16;     // m = 0..15
-constexpr int kRows = kThicknessSteps * kCamberSteps;
+using jouk::GridKey;
+using jouk::kCamberSteps;
+using jouk::kTableRows;
+using jouk::kThicknessSteps;
 
 struct Offsets {
   double eps;
@@ -80,13 +83,6 @@ constexpr std::array<ReferenceRow, 17> kReferenceRows = {{
 }};
 // clang-format on
 
-double Delta(int d) {
-  return d / 100.0;
-}
-double Gama(int m) {
-  return m / 100.0;
-}
-
 // The prescribed value of row (d, m), if it has one.
 bool Prescribed(int d, int m, Offsets& out) {
   if (m == 0) {
@@ -94,7 +90,7 @@ bool Prescribed(int d, int m, Offsets& out) {
     return true;
   }
   if (d == 0) {
-    out = {0.0, 2 * Gama(m)};  // circular arc: rise over chord Mu/2
+    out = {0.0, 2 * GridKey(m)};  // circular arc: rise over chord Mu/2
     return true;
   }
   for (const ReferenceRow& r : kReferenceRows) {
@@ -155,17 +151,18 @@ bool SolveOffsets(double delta, double gama, Offsets& x) {
   return f.Norm() <= kTolerance;
 }
 
+// The 0-based index of the row of thickness step d and camber step m.
 std::size_t RowIndex(int d, int m) {
-  return static_cast<std::size_t>(kThicknessSteps * m + d);
+  return static_cast<std::size_t>(jouk::SectionRow(d, m) - 1);
 }
 
 // Fills all rows; `solved` receives the solution of every row with thickness and camber, the
 // reference rows included. Returns false, naming the row, if one cannot be solved.
 bool BuildTable(std::vector<Offsets>& table, std::vector<bool>& prescribed,
                 std::vector<Offsets>& solved) {
-  table.assign(kRows, {0, 0});
-  prescribed.assign(kRows, false);
-  solved.assign(kRows, {0, 0});
+  table.assign(kTableRows, {0, 0});
+  prescribed.assign(kTableRows, false);
+  solved.assign(kTableRows, {0, 0});
   for (int d = 0; d < kThicknessSteps; ++d) {
     Offsets start{kSymmetricEps[static_cast<std::size_t>(d)], 0.0};
     for (int m = 0; m < kCamberSteps; ++m) {
@@ -182,8 +179,8 @@ bool BuildTable(std::vector<Offsets>& table, std::vector<bool>& prescribed,
       Offsets x{};
       bool found = false;
       for (const double eps : {start.eps, symmetric}) {
-        x = {eps, 2 * Gama(m) * (1 + eps)};
-        if ((found = SolveOffsets(Delta(d), Gama(m), x))) break;
+        x = {eps, 2 * GridKey(m) * (1 + eps)};
+        if ((found = SolveOffsets(GridKey(d), GridKey(m), x))) break;
       }
       if (!found) {
         std::fprintf(stderr, "section_table_generator: no solution for row %zu\n", k + 1);
@@ -205,7 +202,8 @@ double Written(double v) {
 }
 
 void WriteTable(std::FILE* out, const std::vector<Offsets>& table) {
-  std::fprintf(out, "// Section table values {Eps, Mu} for rows 1..496 (row = 31*m + d + 1).\n");
+  std::fprintf(out, "// Section table values {Eps, Mu} for rows 1..%d (row = %d*m + d + 1).\n",
+               kTableRows, kThicknessSteps);
   std::fprintf(out, "// Written by tools/section_table_generator; do not edit by hand.\n");
   for (const Offsets& r : table) std::fprintf(out, "{%.5f, %.5f},\n", r.eps, r.mu);
 }
@@ -221,7 +219,7 @@ void Report(const std::vector<Offsets>& table, const std::vector<bool>& prescrib
     for (int d = 1; d < kThicknessSteps; ++d) {
       const std::size_t k = RowIndex(d, m);
       const Residual r =
-          ResidualOf({Written(table[k].eps), Written(table[k].mu)}, Delta(d), Gama(m));
+          ResidualOf({Written(table[k].eps), Written(table[k].mu)}, GridKey(d), GridKey(m));
       const int g = !prescribed[k] ? kSolved : m == 0 ? kSymmetric : kReference;
       worst[g][0] = std::fmax(worst[g][0], std::fabs(r.t));
       worst[g][1] = std::fmax(worst[g][1], std::fabs(r.c));

@@ -129,8 +129,8 @@
         <translation>Der Kreis des Profils ist entartet.</translation>
     </message>
     <message>
-        <source>The Kutta factor is too large for this angle of attack: the stagnation points are not on the section.</source>
-        <translation>Der Kutta-Faktor ist für diesen Anstellwinkel zu groß: Die Staupunkte liegen nicht auf dem Profil.</translation>
+        <source>The number of surface points must lie between %1 and %2.</source>
+        <translation>Die Zahl der Oberflächenpunkte muss zwischen %1 und %2 liegen.</translation>
     </message>
 </context>
 <context>
@@ -323,10 +323,6 @@
 <context>
     <name>ReadingNote</name>
     <message>
-        <source>δ %1 with γ %2 is not in the section table (δ 0 to 0.3 and γ 0 to 0.15 in steps of 0.01); %3</source>
-        <translation>δ %1 mit γ %2 steht nicht in der Profiltabelle (δ 0 bis 0.3 und γ 0 bis 0.15 in Schritten von 0.01); %3</translation>
-    </message>
-    <message>
         <source>the flat plate (δ 0, γ 0) is computed instead</source>
         <translation>stattdessen wird die ebene Platte (δ 0, γ 0) berechnet</translation>
     </message>
@@ -349,6 +345,10 @@
     <message>
         <source>Read as %1: the text after the number (&quot;%2&quot;) is not read</source>
         <translation>Gelesen als %1: Der Text nach der Zahl („%2“) wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>δ %1 with γ %2 is not in the section table (δ %3 to %4 and γ %3 to %5 in steps of %6); %7</source>
+        <translation>δ %1 mit γ %2 steht nicht in der Profiltabelle (δ %3 bis %4 und γ %3 bis %5 in Schritten von %6); %7</translation>
     </message>
 </context>
 <context>
@@ -376,6 +376,21 @@
     <message>
         <source>The streamlines could not be computed.</source>
         <translation>Die Stromlinien ließen sich nicht berechnen.</translation>
+    </message>
+</context>
+<context>
+    <name>SurfaceNote</name>
+    <message>
+        <source>The speed is unbounded at the trailing edge (Kutta condition %1) and at the sharp leading edge; the surface table has no row for either.</source>
+        <translation>Die Geschwindigkeit ist an der Hinterkante (Kutta-Faktor %1) und an der scharfen Vorderkante unbeschränkt; die Oberflächentabelle hat für keine der beiden eine Zeile.</translation>
+    </message>
+    <message>
+        <source>The speed is unbounded at the trailing edge (Kutta condition %1); the surface table has no row for it.</source>
+        <translation>Die Geschwindigkeit ist an der Hinterkante (Kutta-Faktor %1) unbeschränkt; die Oberflächentabelle hat für sie keine Zeile.</translation>
+    </message>
+    <message>
+        <source>The speed is unbounded at the sharp leading edge of this section of zero thickness; the surface table has no row for it.</source>
+        <translation>Die Geschwindigkeit ist an der scharfen Vorderkante dieses Profils der Dicke null unbeschränkt; die Oberflächentabelle hat für sie keine Zeile.</translation>
     </message>
 </context>
 <context>

@@ -129,8 +129,8 @@
         <translation>Kesitin çemberi dejenere.</translation>
     </message>
     <message>
-        <source>The Kutta factor is too large for this angle of attack: the stagnation points are not on the section.</source>
-        <translation>Kutta çarpanı bu hücum açısı için çok büyük: durma noktaları kesitin üzerinde değil.</translation>
+        <source>The number of surface points must lie between %1 and %2.</source>
+        <translation>Yüzey noktalarının sayısı %1 ile %2 arasında olmalıdır.</translation>
     </message>
 </context>
 <context>
@@ -323,10 +323,6 @@
 <context>
     <name>ReadingNote</name>
     <message>
-        <source>δ %1 with γ %2 is not in the section table (δ 0 to 0.3 and γ 0 to 0.15 in steps of 0.01); %3</source>
-        <translation>δ %1 ile γ %2 kesit tablosunda yok (δ 0 ile 0.3, γ 0 ile 0.15 arası, 0.01 adımlarla); %3</translation>
-    </message>
-    <message>
         <source>the flat plate (δ 0, γ 0) is computed instead</source>
         <translation>bunun yerine düz levha (δ 0, γ 0) hesaplanıyor</translation>
     </message>
@@ -349,6 +345,10 @@
     <message>
         <source>Read as %1: the text after the number (&quot;%2&quot;) is not read</source>
         <translation>%1 olarak okundu: sayıdan sonraki metin (&quot;%2&quot;) okunmadı</translation>
+    </message>
+    <message>
+        <source>δ %1 with γ %2 is not in the section table (δ %3 to %4 and γ %3 to %5 in steps of %6); %7</source>
+        <translation>δ %1 ile γ %2 kesit tablosunda yok (δ %3 ile %4, γ %3 ile %5 arası, %6 adımlarla); %7</translation>
     </message>
 </context>
 <context>
@@ -376,6 +376,21 @@
     <message>
         <source>The streamlines could not be computed.</source>
         <translation>Akım çizgileri hesaplanamadı.</translation>
+    </message>
+</context>
+<context>
+    <name>SurfaceNote</name>
+    <message>
+        <source>The speed is unbounded at the trailing edge (Kutta condition %1) and at the sharp leading edge; the surface table has no row for either.</source>
+        <translation>Firar kenarında (Kutta koşulu %1) ve keskin hücum kenarında hız sınırsızdır; yüzey tablosunda ikisi için de satır yok.</translation>
+    </message>
+    <message>
+        <source>The speed is unbounded at the trailing edge (Kutta condition %1); the surface table has no row for it.</source>
+        <translation>Firar kenarında (Kutta koşulu %1) hız sınırsızdır; yüzey tablosunda onun için satır yok.</translation>
+    </message>
+    <message>
+        <source>The speed is unbounded at the sharp leading edge of this section of zero thickness; the surface table has no row for it.</source>
+        <translation>Kalınlığı sıfır olan bu kesitin keskin hücum kenarında hız sınırsızdır; yüzey tablosunda onun için satır yok.</translation>
     </message>
 </context>
 <context>

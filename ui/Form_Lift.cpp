@@ -4,10 +4,12 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPointF>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <QVector>
 #include <algorithm>
 
+#include "model/EdgeNotes.hpp"
 #include "ui/AppIcon.hpp"
 #include "ui/ModelText.hpp"
 #include "ui/PressurePlot.hpp"
@@ -64,25 +66,19 @@ void Form_Lift::ShowResult(const jouk::LiftAndPressure& result) {
   if (!result.ok) {
     circulationValue_->setText(tr("—"));
     liftValue_->setText(tr("—"));
-    note_->setText(tr("The lift could not be computed: %1").arg(LiftErrorText(result.error)));
+    note_->setText(tr("The lift could not be computed: %1").arg(LiftErrorText(result)));
     plot_->Clear();
     return;
   }
   circulationValue_->setText(FigureText(result.circulation));
   liftValue_->setText(FigureText(result.liftCoefficient));
 
-  QString note;
-  if (result.trailingEdgeOmitted) {
-    note = tr("With Kutta condition %1 the speed at the trailing edge is unbounded; the curves "
-              "leave that point out.")
-               .arg(FigureText(result.kuttaFactor));
+  // The model's notes on the edges left out of the curves, the Kutta factor as a figure.
+  QStringList notes;
+  for (const jouk::MessageId id : jouk::CurveNotes(result)) {
+    notes << ModelMessage(id, {FigureText(result.kuttaFactor)});
   }
-  if (result.leadingEdgeOmitted) {
-    if (!note.isEmpty()) note += QLatin1Char(' ');
-    note +=
-        tr("The speed at the sharp leading edge is unbounded; the curves leave that point out.");
-  }
-  note_->setText(note);
+  note_->setText(notes.join(QLatin1Char(' ')));
 
   // Upper: the first upperCount points (the leading edge last, when it is there); lower: from
   // the leading edge on.

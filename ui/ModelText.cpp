@@ -1,6 +1,9 @@
 #include "ui/ModelText.hpp"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
+
+#include "export/TranslatedMessage.hpp"
 
 namespace {
 
@@ -22,14 +25,37 @@ QString ParameterDescription(const jouk::ParameterSpec& p) {
   return Translate("ParameterDescription", p.description);
 }
 
-QString RejectionText(const jouk::RecomputeStatus& status) {
-  if (status.messageTemplate == nullptr) return QString::fromStdString(status.message);
-  const QString text = Translate("Recompute", status.messageTemplate);
-  // arg() on a text without "%1" would warn; a translation keeps the place of the name.
-  if (status.parameterName == nullptr || !text.contains(QLatin1String("%1"))) return text;
-  return text.arg(Translate("ParameterName", status.parameterName));
+QString ModelMessage(jouk::MessageId id, const QStringList& places) {
+  const QString text = jouk::TranslatedMessage(id);
+  // "%1" … "%9" replaced in one pass, so a place's own "%2" stays as it is; a mark without a
+  // place stays too (arg() would warn about the places it misses).
+  static const QRegularExpression mark(QStringLiteral("%([1-9])"));
+  QString out;
+  qsizetype from = 0;
+  for (auto it = mark.globalMatch(text); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    const qsizetype place = m.captured(1).toInt() - 1;
+    if (place >= places.size()) continue;
+    out += QStringView(text).mid(from, m.capturedStart() - from);
+    out += places[place];
+    from = m.capturedEnd();
+  }
+  out += QStringView(text).mid(from);
+  return out;
 }
 
-QString LiftErrorText(const std::string& error) {
-  return Translate("LiftError", error.c_str());
+QString RejectionText(const jouk::RecomputeStatus& status) {
+  if (!status.id) return QString::fromStdString(status.message);
+  QStringList places;
+  if (status.parameter && *status.parameter < jouk::kParameterCount) {
+    places << ParameterName(jouk::kParameters[*status.parameter]);
+  }
+  return ModelMessage(*status.id, places);
+}
+
+QString LiftErrorText(const jouk::LiftAndPressure& result) {
+  if (!result.errorId) return QString::fromStdString(result.error);
+  QStringList places;
+  for (const std::string& place : result.errorPlaces) places << QString::fromStdString(place);
+  return ModelMessage(*result.errorId, places);
 }

@@ -113,7 +113,7 @@ TEST(Lift, SurfaceChainMeetsTheContour) {
                                   Section("0.3", "0", "30", "0.5")}) {
     const Solved s = Solve(t);
     SurfaceFlow flow;
-    std::string error;
+    MessageId error{};
     ASSERT_TRUE(MakeSurfaceFlow(s.st, flow, error));
     for (int i = 1; i <= 51; ++i) {
       const double x = 2 * kPi * (i - 1) / 50;

@@ -181,14 +181,15 @@ TEST_P(RecomputeRejects, NamesTheRuleAndLeavesTheStoreAsItWas) {
   EXPECT_FALSE(status.ok);
   EXPECT_EQ(status.message, GetParam().message);
   EXPECT_TRUE(st == before);
-  // The window translates the template and the name: put together in English they are the
-  // message, and a name goes with a template that has its place.
-  ASSERT_NE(status.messageTemplate, nullptr);
-  std::string english = status.messageTemplate;
+  // The window translates the id's text and the name: put together in English they are the
+  // message, and a name goes with a text that has its place.
+  ASSERT_TRUE(status.id.has_value());
+  std::string english = Message(*status.id).english;
   const std::size_t at = english.find("%1");
-  EXPECT_EQ(at != std::string::npos, status.parameterName != nullptr);
-  if (status.parameterName != nullptr && at != std::string::npos) {
-    english.replace(at, 2, status.parameterName);
+  EXPECT_EQ(at != std::string::npos, status.parameter.has_value());
+  if (status.parameter && at != std::string::npos) {
+    ASSERT_LT(*status.parameter, kParameterCount);
+    english.replace(at, 2, kParameters[*status.parameter].name);
   }
   EXPECT_EQ(english, GetParam().message);
 }

@@ -3,6 +3,7 @@
 #include <ostream>
 #include <string>
 
+#include "model/MathConstants.hpp"
 #include "model/Mdl_Common.hpp"
 #include "model/Recompute.hpp"
 #include "model/SectionLookup.hpp"
@@ -16,6 +17,9 @@ TEST(LoadInitialisation, SetsConstantsAndLeavesFlowParametersEmpty) {
   EXPECT_EQ(st.Pi, 3.141592653589793);
   EXPECT_EQ(st.TwoPi, 6.283185307179586);
   EXPECT_EQ(st.DegToRad, 0.017453292519943295);
+  // The store's π, computed at load, is the constant the code outside the store uses.
+  EXPECT_EQ(st.Pi, kPi);
+  EXPECT_EQ(st.TwoPi, kTwoPi);
   EXPECT_EQ(st.nTable, 496);
   for (const double v :
        {st.Alfa, st.Eps, st.Mu, st.iKutta, st.kMax, st.dPsi, st.dR, st.Olcek, st.nB, st.Rmax}) {

@@ -11,11 +11,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTranslator>
 #include <QtTest>
 #include <clocale>
 #include <cstdio>
 
 #include "model/Aerodynamics.hpp"
+#include "model/Messages.hpp"
 #include "tests/ui/UiTestSupport.hpp"
 #include "ui/Form1.hpp"
 #include "ui/Form_About.hpp"
@@ -252,19 +254,62 @@ class TranslationTest : public QObject {
     QCOMPARE(Child<QAction>(w.form, "Mn_Lift")->text(), lift[2]);
   }
 
-  // Without a template the English message is shown as it is; a translation that drops the
-  // name's place shows no stray text.
-  void rejectionWithoutTemplateStaysAsItIs() {
+  // Without an id the English message is shown as it is; with one, its translation.
+  void rejectionWithoutIdStaysAsItIs() {
     InstallTranslations(QLocale(QStringLiteral("de_DE")));
     jouk::RecomputeStatus status;
     status.ok = false;
     status.message = "Some reason.";
     QCOMPARE(RejectionText(status), QStringLiteral("Some reason."));
-    status.messageTemplate = "Not enough memory to compute the streamlines.";
+    status.id = jouk::MessageId::kOutOfMemory;
     QCOMPARE(RejectionText(status),
              QStringLiteral("Nicht genug Speicher, um die Stromlinien zu berechnen."));
-    QCOMPARE(LiftErrorText("An error the model never gives."),
-             QStringLiteral("An error the model never gives."));
+    jouk::LiftAndPressure failed;
+    failed.error = "An error the model never gives.";
+    QCOMPARE(LiftErrorText(failed), QStringLiteral("An error the model never gives."));
+  }
+
+  // Every id of the model's message table has a finished, non-empty text in every language,
+  // with the places of its English text, and the window shows that text for the id.
+  void everyModelMessageInEveryLanguage_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("file");  // the compiled translation; none for English
+    QTest::newRow("en") << "en_US" << QString();
+    QTest::newRow("de") << "de_DE"
+                        << "joukowsky_de.qm";
+    QTest::newRow("tr") << "tr_TR"
+                        << "joukowsky_tr.qm";
+  }
+  void everyModelMessageInEveryLanguage() {
+    QFETCH(QString, locale);
+    QFETCH(QString, file);
+    QTranslator translator;
+    if (!file.isEmpty()) {
+      QVERIFY(translator.load(QString::fromLatin1(kTranslationsFolder) + '/' + file));
+    }
+    InstallTranslations(QLocale(locale));
+    static const QRegularExpression mark(QStringLiteral("%[1-9]"));
+    const auto places = [](const QString& text) {
+      QStringList found;
+      for (auto it = mark.globalMatch(text); it.hasNext();) found << it.next().captured();
+      found.sort();
+      return found;
+    };
+    for (std::size_t k = 0; k < jouk::kMessageCount; ++k) {
+      const auto id = static_cast<jouk::MessageId>(k);
+      const jouk::MessageText& m = jouk::Message(id);
+      const QString english = QString::fromUtf8(m.english);
+      // A translator gives an empty text for what it does not hold.
+      const QString text = file.isEmpty() ? english : translator.translate(m.context, m.english);
+      const QString where = QString::fromLatin1(m.context) + QStringLiteral(": ") + english;
+      QVERIFY2(!text.isEmpty(), qPrintable(where));
+      QVERIFY2(places(text) == places(english), qPrintable(where + QStringLiteral(" → ") + text));
+      QCOMPARE(ModelMessage(id), text);
+    }
+    // The places are filled in one pass: a place's own mark stays as it is.
+    QCOMPARE(ModelMessage(jouk::MessageId::kTooLarge, {QStringLiteral("%2"), QStringLiteral("x")})
+                 .count(QStringLiteral("%2")),
+             1);
   }
 
   void qtsOwnTextsFollow_data() {
