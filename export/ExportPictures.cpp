@@ -2,18 +2,9 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
 
-#include "model/Animation.hpp"
 #include "model/FlowPicture.hpp"
-#include "export/GifEncoder.hpp"
-#include "JoukVersion.hpp"
-#include "model/NumberText.hpp"
 #include "model/Raster.hpp"
-#include "model/ShownText.hpp"
 
 namespace jouk {
 
@@ -22,92 +13,7 @@ namespace {
 // 96 dots per inch.
 constexpr int kDotsPerMeter = 3780;
 
-// A coordinate to 1/10000 of a pixel, without trailing zeros.
-void AppendNumber(std::string& out, double value) {
-  char buffer[400];  // room for any finite double in fixed notation
-  std::to_chars_result r =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4);
-  if (r.ec != std::errc()) r = std::to_chars(buffer, buffer + sizeof buffer, value);
-  std::string_view text(buffer, static_cast<std::size_t>(r.ptr - buffer));
-  if (text.find('.') != std::string_view::npos) {
-    while (text.back() == '0') text.remove_suffix(1);
-    if (text.back() == '.') text.remove_suffix(1);
-  }
-  out += text == "-0" ? "0" : text;
-}
-
-// The path data through points (x[k], y[k]), k = 0..count − 1, with a line break after every
-// few points.
-std::string PathData(const double* x, const double* y, int count, const DeviceMap& map) {
-  std::string d;
-  bool penDown = false;
-  int onLine = 0;
-  for (int k = 0; k < count; ++k) {
-    const DevicePoint p = map.ToDevice(x[k], y[k]);
-    if (!std::isfinite(p.u) || !std::isfinite(p.v)) {  // nothing is drawn there
-      penDown = false;
-      continue;
-    }
-    if (onLine == 8) {
-      d += '\n';
-      onLine = 0;
-    } else if (!d.empty()) {
-      d += ' ';
-    }
-    d += penDown ? 'L' : 'M';
-    AppendNumber(d, p.u);
-    d += ' ';
-    AppendNumber(d, p.v);
-    penDown = true;
-    ++onLine;
-  }
-  return d;
-}
-
-std::string HexColor(Rgb color) {
-  char text[8];
-  std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(color & 0xffffffu));
-  return text;
-}
-
-// Text for XML character data and attributes: markup characters as entities, anything outside
-// printable ASCII as '?'.
-std::string XmlEscaped(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '&') {
-      out += "&amp;";
-    } else if (c == '<') {
-      out += "&lt;";
-    } else if (c == '>') {
-      out += "&gt;";
-    } else if (c == '"') {
-      out += "&quot;";
-    } else if (IsControlCharacter(c) || u >= 0x80) {
-      out += '?';
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
-void AppendPath(std::string& svg, const std::string& id, const std::string& d, Rgb color) {
-  svg += "<path id=\"" + id + "\" fill=\"none\" stroke=\"" + HexColor(color) +
-         "\" stroke-width=\"1\" stroke-linejoin=\"round\" stroke-linecap=\"round\"\n d=\"" + d +
-         "\"/>\n";
-}
-
 }  // namespace
-
-std::string PictureDescription(const ParameterTexts& texts, int ticks) {
-  std::string text = "Joukowsky Streamlines " + std::string(kVersion) + ":";
-  for (const ParameterSpec& p : kParameters) {
-    text += ' ' + std::string(p.option + 2) + ' ' + texts.*p.text + ',';
-  }
-  return text + " time " + NumberToText(ticks / static_cast<double>(kTicksPerTimeUnit));
-}
 
 QByteArray WindowPng(FlowState& st, int ticks, int width, int height) {
   RasterImage picture(width, height, kPlotBackground);
@@ -123,69 +29,6 @@ QByteArray WindowPng(FlowState& st, int ticks, int width, int height) {
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return QByteArray();
   return bytes;
-}
-
-std::string WindowSvg(FlowState& st, int ticks, int width, int height,
-                      std::string_view description) {
-  AdvanceToFrame(st, ticks);
-  return PictureSvg(st, width, height, ticks > 0, description);
-}
-
-bool WindowGif(FlowState& st, int firstTick, int frames, int width, int height, int delayCs,
-               std::string& bytes, std::string& error) {
-  bytes.clear();
-  RasterImage picture(width, height, kPlotBackground);
-  if (picture.empty()) {
-    error = "there is not enough memory for a picture of " + std::to_string(width) + "x" +
-            std::to_string(height) + " pixels.";
-    return false;
-  }
-  // Every frame holds the background, the contour and the streamlines' colour, nothing else.
-  GifWriter gif(width, height, {kPlotBackground, kContourColor, kStreamlineColor}, delayCs);
-  Raster& raster = picture.raster();
-  ReplayWindowPicture(raster, st, firstTick);
-  for (int frame = 0; frame < frames; ++frame) {
-    if (frame > 0) DrawAnimationTick(raster, st);
-    if (!gif.AddFrame(raster.pixels(), raster.pitch())) break;
-  }
-  return gif.Finish(bytes, error);
-}
-
-std::string PictureSvg(const FlowState& st, int width, int height, bool withFrame,
-                       std::string_view description) {
-  const DeviceMap map(WorldWindowFor(st.Olcek), width, height);
-  const std::string w = std::to_string(width);
-  const std::string h = std::to_string(height);
-  std::string svg =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-      w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\">\n";
-  svg += "<title>Streamlines around Joukowsky airfoil</title>\n";
-  svg += "<desc>" + XmlEscaped(description) + "</desc>\n";
-  svg += "<rect x=\"0\" y=\"0\" width=\"" + w + "\" height=\"" + h + "\" fill=\"" +
-         HexColor(kPlotBackground) + "\"/>\n";
-
-  // The contour, points 1..nPts(0) of streamline 0.
-  const int contour = st.nPts.empty() ? 0 : std::min(st.nPts[0], kLastPoint);
-  if (contour >= 2) {
-    AppendPath(svg, "contour", PathData(st.XS.Row(0) + 1, st.YS.Row(0) + 1, contour, map),
-               kContourColor);
-  }
-  if (withFrame) {
-    const int kLast = LastAnimatedStreamline(st);
-    for (int i = 1; i <= kLast; ++i) {
-      const int count = std::min(st.nPts[static_cast<std::size_t>(i)], kLastPoint);
-      if (count < 2) continue;
-      const double* x = st.XS.Row(i) + 1;
-      const std::string id = "streamline-" + std::to_string(i);
-      AppendPath(svg, id + "-line-1", PathData(x, st.YAnim1.Row(i) + 1, count, map),
-                 kStreamlineColor);
-      AppendPath(svg, id + "-line-2", PathData(x, st.YAnim2.Row(i) + 1, count, map),
-                 kStreamlineColor);
-    }
-  }
-  svg += "</svg>\n";
-  return svg;
 }
 
 }  // namespace jouk

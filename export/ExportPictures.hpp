@@ -1,49 +1,19 @@
-// The pictures of the flow as files: the plot of a freshly opened window after START and a
-// number of animation ticks as PNG (through the same raster the window draws on) or as SVG
-// paths, and a run of such frames as a looping GIF. joukowsky-export and the window's saves both
-// make their files here; none of it needs a QApplication or a display.
+// The picture of the flow as PNG: the plot of a freshly opened window after START and a number of
+// animation ticks, drawn on the same raster the window draws on and encoded by Qt GUI, without a
+// QApplication or a display. The toolkit-free files (SVG, GIF) come with it.
 #pragma once
 
 #include <QByteArray>
-#include <string>
-#include <string_view>
 
-#include "export/GifEncoder.hpp"
-#include "model/Animation.hpp"
+#include "export/PictureFiles.hpp"
 #include "model/Mdl_Common.hpp"
-#include "model/Parameters.hpp"
 
 namespace jouk {
-
-// What a picture shows, for its description: program, version, the eight texts and the time
-// (ticks × 0.1).
-std::string PictureDescription(const ParameterTexts& texts, int ticks);
 
 // What a fresh window's plot holds after START and `ticks` ticks, drawn at width × height
 // pixels and encoded as PNG (96 dots per inch); empty when the picture cannot be allocated or
 // encoded. st holds a recomputed flow; its animation variables are left as the last tick left
 // them.
 QByteArray WindowPng(FlowState& st, int ticks, int width, int height);
-
-// The same moment as SVG (see PictureSvg); st is advanced to that frame.
-std::string WindowSvg(FlowState& st, int ticks, int width, int height,
-                      std::string_view description);
-
-// A looping GIF of `frames` frames: frame k is exactly the PNG's picture at ticks
-// firstTick + k − 1, each shown delayCs hundredths of a second. The pattern repeats every 10
-// ticks, so 10 frames from tick 1 make a seamless loop. False with a one-line reason.
-bool WindowGif(FlowState& st, int firstTick, int frames, int width, int height, int delayCs,
-               std::string& bytes, std::string& error);
-
-// The picture as SVG, of width × height pixels: a background rectangle, the contour as one path
-// in red, and, when withFrame is set, the two displaced lines of every animated streamline with
-// two points or more as two paths in light grey. st is as AdvanceToFrame leaves it.
-//
-// Coordinates are the raster's device positions, not floored to pixels (DeviceMap), written to
-// 1/10000 of a pixel. A point that is not a finite number there ends the current subpath, so
-// that exactly the segments the raster draws are drawn. description goes into the picture's
-// <desc>, escaped.
-std::string PictureSvg(const FlowState& st, int width, int height, bool withFrame,
-                       std::string_view description);
 
 }  // namespace jouk

@@ -50,6 +50,13 @@ std::string ShortestFixedByCharconv(double v) {
   return std::string(buf.data(), res.ptr);
 }
 
+std::string FixedDecimalsByCharconv(double v, int decimals) {
+  std::array<char, 400> buf{};  // room for any finite double with 20 places
+  const auto res =
+      std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed, decimals);
+  return std::string(buf.data(), res.ptr);
+}
+
 double ReadDecimalByCharconv(std::string_view form) {
   double value = 0.0;
   const auto [end, ec] = std::from_chars(form.data(), form.data() + form.size(), value);
@@ -66,6 +73,14 @@ std::string ShortestFixed(double v) {
   return ShortestFixedByPrintf(v);
 #else
   return ShortestFixedByCharconv(v);
+#endif
+}
+
+std::string FixedDecimals(double v, int decimals) {
+#if JOUK_USES_CHARCONV_FALLBACK
+  return FixedDecimalsByPrintf(v, decimals);
+#else
+  return FixedDecimalsByCharconv(v, decimals);
 #endif
 }
 

@@ -31,6 +31,11 @@ namespace jouk {
 // the nearest to v ("0.12", "-0", "2.5", 1e23 as "99999999999999991611392").
 std::string ShortestFixed(double v);
 
+// The text std::to_chars(first, last, v, std::chars_format::fixed, decimals) writes for a finite
+// v: v rounded to `decimals` (0 to 20) places after the point, as printf's "%.*f" writes it in the
+// C locale ("2.5000", "-0.0000").
+std::string FixedDecimals(double v, int decimals);
+
 // The double nearest to the non-negative plain decimal form "digits[.digits][e[±]digits]" (at
 // least one digit before the point), ties to even; +infinity when it is too large for a double
 // and 0 when it is too small.
@@ -41,12 +46,18 @@ double ReadDecimal(std::string_view form);
 // in fixed notation; a whole number exactly as "%.0f" writes it.
 std::string ShortestFixedByPrintf(double v);
 
+// FixedDecimals through snprintf, the point put in for the locale's separator.
+std::string FixedDecimalsByPrintf(double v, int decimals);
+
 // ReadDecimal through strtod in the C locale.
 double ReadDecimalByStrtod(std::string_view form);
 
 #if JOUK_LIBRARY_FLOAT_CHARCONV
 // ShortestFixed through std::to_chars.
 std::string ShortestFixedByCharconv(double v);
+
+// FixedDecimals through std::to_chars.
+std::string FixedDecimalsByCharconv(double v, int decimals);
 
 // ReadDecimal through std::from_chars.
 double ReadDecimalByCharconv(std::string_view form);

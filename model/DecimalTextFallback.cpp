@@ -126,6 +126,22 @@ std::string ShortestFixedByPrintf(double v) {
   return Fixed(Shortest(std::fabs(v)), std::signbit(v));
 }
 
+std::string FixedDecimalsByPrintf(double v, int decimals) {
+  char text[400];  // room for any finite double with 20 places
+  std::snprintf(text, sizeof text, "%.*f", decimals, v);
+  // Whatever the locale writes between the whole digits and the places is the point.
+  std::string out;
+  for (const char* c = text; *c != '\0'; ++c) {
+    const bool digit = *c >= '0' && *c <= '9';
+    if (digit || *c == '-') {
+      out += *c;
+    } else if (out.find('.') == std::string::npos) {
+      out += '.';
+    }
+  }
+  return out;
+}
+
 double ReadDecimalByStrtod(std::string_view form) {
   const std::string text(form);  // strtod reads up to a terminating zero
   const locale_t c = CLocale();

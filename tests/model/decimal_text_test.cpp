@@ -79,6 +79,22 @@ INSTANTIATE_TEST_SUITE_P(
         FixedCase{"nearest_power_of_ten", 1e-7, "0.0000001"}),
     [](const ::testing::TestParamInfo<FixedCase>& info) { return std::string(info.param.name); });
 
+// Places as printf rounds them: the double's exact value to nearest, ties to even (0.125 is exact,
+// 0.00005 lies a little above its decimal, 2.00005 a little below), and the sign of a negative
+// number that rounds to zero kept.
+TEST(FixedDecimals, RoundsTheExactValueToThePlaces) {
+  EXPECT_EQ(FixedDecimals(0.125, 2), "0.12");
+  EXPECT_EQ(FixedDecimals(0.375, 2), "0.38");
+  EXPECT_EQ(FixedDecimals(0.00005, 4), "0.0001");
+  EXPECT_EQ(FixedDecimals(2.00005, 4), "2.0000");
+  EXPECT_EQ(FixedDecimals(-0.00001, 4), "-0.0000");
+  EXPECT_EQ(FixedDecimals(1e21, 4), "1000000000000000000000.0000");
+  EXPECT_EQ(FixedDecimals(599.99996, 4), "600.0000");
+  EXPECT_EQ(FixedDecimals(7.0, 0), "7");
+  EXPECT_EQ(FixedDecimalsByPrintf(0.125, 2), "0.12");
+  EXPECT_EQ(FixedDecimalsByPrintf(599.99996, 4), "600.0000");
+}
+
 #if JOUK_LIBRARY_FLOAT_CHARCONV
 
 class FallbackAgainstCharconvTest : public ::testing::TestWithParam<SampleKind> {};
@@ -156,6 +172,27 @@ TEST_P(FallbackAgainstCharconvTest, ReadsTheSameDoubles) {
   }
 }
 
+// Four places, as the SVG writes its coordinates, and the extremes of the places: the same text
+// both ways, for every kind of double that fits the buffer.
+TEST_P(FallbackAgainstCharconvTest, WritesTheSameFixedPlaces) {
+  SampleRandom r(0x4ace0000u + static_cast<unsigned>(GetParam()));
+  int differences = 0;
+  const std::uint64_t count = SampleCount() / 4;
+  for (std::uint64_t i = 0; i < count && differences < 5; ++i) {
+    const double v = testing::SampleOf(GetParam(), r);
+    if (!std::isfinite(v)) continue;
+    for (const int places : {4, 0, 1, 20}) {
+      const std::string expected = FixedDecimalsByCharconv(v, places);
+      const std::string got = FixedDecimalsByPrintf(v, places);
+      if (got != expected) {
+        ++differences;
+        ADD_FAILURE() << "bits " << std::hex << BitsOf(v) << " to " << std::dec << places
+                      << " places: to_chars " << expected << ", printf " << got;
+      }
+    }
+  }
+}
+
 std::string KindName(const ::testing::TestParamInfo<SampleKind>& info) {
   static const char* const names[] = {"any_bits",   "tiny",     "huge",         "whole",
                                       "hundredths", "moderate", "power_of_two", "short_decimal"};
@@ -184,6 +221,8 @@ TEST(DecimalTextLocale, PointWhateverTheLocaleSeparator) {
   EXPECT_STREQ(probe, "0,5");
   EXPECT_EQ(ShortestFixedByPrintf(0.12), "0.12");
   EXPECT_EQ(ShortestFixedByPrintf(-2.5e-5), "-0.000025");
+  EXPECT_EQ(FixedDecimalsByPrintf(2.5, 4), "2.5000");
+  EXPECT_EQ(FixedDecimalsByPrintf(-1234.56789, 4), "-1234.5679");
   EXPECT_EQ(ReadDecimalByStrtod("0.12"), 0.12);
   EXPECT_EQ(ReadDecimalByStrtod("25e-1"), 2.5);
   SampleRandom r(0x10ca1e);

@@ -1,16 +1,13 @@
 // Writes, as hexadecimal text, the looping GIF of the start texts' animation that the exporter
 // writes (joukowsky-export --format gif): frames firstTick, firstTick + 1, … of the window's
-// picture, encoded by the same GifWriter, here through giflib built for wasm. A stand-in for the
-// page's "Save animation" until the export layer's GIF function builds without Qt.
+// picture, through the same WindowGif, here with giflib built for wasm.
 // Usage: gif_bytes firstTick frames delayCs
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "export/GifEncoder.hpp"
-#include "model/FlowPicture.hpp"
+#include "export/PictureFiles.hpp"
 #include "model/Mdl_Common.hpp"
-#include "model/Raster.hpp"
 #include "model/Recompute.hpp"
 
 int main(int argc, char** argv) {
@@ -20,18 +17,8 @@ int main(int argc, char** argv) {
   jouk::FlowState st;
   jouk::LoadInitialisation(st);
   if (!jouk::Recompute(st, jouk::ParameterTexts{}).ok) return 2;
-  jouk::RasterImage picture(600, 400, jouk::kPlotBackground);
-  jouk::GifWriter gif(600, 400,
-                      {jouk::kPlotBackground, jouk::kContourColor, jouk::kStreamlineColor},
-                      std::atoi(argv[3]));
-  jouk::Raster& raster = picture.raster();
-  jouk::ReplayWindowPicture(raster, st, firstTick);
-  for (int frame = 0; frame < frames; ++frame) {
-    if (frame > 0) jouk::DrawAnimationTick(raster, st);
-    if (!gif.AddFrame(raster.pixels(), raster.pitch())) break;
-  }
   std::string bytes, error;
-  if (!gif.Finish(bytes, error)) {
+  if (!jouk::WindowGif(st, firstTick, frames, 600, 400, std::atoi(argv[3]), bytes, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
