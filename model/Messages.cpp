@@ -62,6 +62,12 @@ constexpr const char* kReadingNoteTexts[] = {
     QT_TRANSLATE_NOOP("ReadingNote", "Read as 0: the text does not start with a number"),
     QT_TRANSLATE_NOOP("ReadingNote", "Read as %1: use a point as the decimal separator"),
     QT_TRANSLATE_NOOP("ReadingNote", "Read as %1: the text after the number (\"%2\") is not read"),
+    QT_TRANSLATE_NOOP("ReadingNote", "Taken as %1: streamlines are counted in whole numbers"),
+    QT_TRANSLATE_NOOP("ReadingNote",
+                      "Streamlines end at %1 points, at about x = ±%2; dR %3 or more reaches the "
+                      "edge of the picture"),
+    QT_TRANSLATE_NOOP("ReadingNote", "Streamlines end at %1 points, at about x = ±%2"),
+    QT_TRANSLATE_NOOP("ReadingNote", "Not applied yet: press START or move a scroll bar"),
 };
 
 // The texts of one context: its name, the id of its first text, the texts.
@@ -110,7 +116,10 @@ const MessageText& Message(MessageId id) {
 }
 
 std::string EnglishText(MessageId id, const std::vector<std::string>& places) {
-  const std::string_view text = Message(id).english;
+  return FillPlaces(Message(id).english, places);
+}
+
+std::string FillPlaces(std::string_view text, const std::vector<std::string>& places) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t k = 0; k < text.size(); ++k) {

@@ -1,6 +1,7 @@
 // The texts the model has for people, each under an id: why a recompute refused its parameters,
 // why the lift could not be computed, the notes on the edges a lift result leaves out and the
-// notes on texts not read as typed. One table holds every text in English with the context a
+// notes on texts not read as typed or cut by the recompute (a fractional count of streamlines,
+// streamlines ended by the point arrays' capacity) and the mark of a text not yet applied. One table holds every text in English with the context a
 // translation files it under; the window shows the translation of the id's text in the user's
 // language, the exporter the English text, so editing a text here edits it for both, and a test
 // finds any id whose translation is missing.
@@ -8,6 +9,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace jouk {
@@ -46,10 +48,14 @@ enum class MessageId : std::size_t {
   kReadNoNumber,
   kReadComma,  // "%1": the number read
   kReadRest,   // "%1": the number read, "%2": the text after it
+  kCountTaken,  // "%1": the whole number of streamlines drawn
+  kPointCapacityEdge,  // "%1": the capacity, "%2": where the lines end, "%3": the step that fits
+  kPointCapacity,      // the same without a step that fits
+  kNotAppliedYet,      // a text changed since the last recompute
 };
 
 // Number of ids: they run from 0 to kMessageCount − 1 in the order above.
-inline constexpr std::size_t kMessageCount = static_cast<std::size_t>(MessageId::kReadRest) + 1;
+inline constexpr std::size_t kMessageCount = static_cast<std::size_t>(MessageId::kNotAppliedYet) + 1;
 
 // A text of the table: the context its translation is filed under and the English text, where
 // "%1", "%2", … mark the places its caller fills.
@@ -64,5 +70,8 @@ const MessageText& Message(MessageId id);
 // The English text of id with "%1", "%2", … replaced by places[0], places[1], … in one pass (a
 // place's own "%1" stays as it is); a mark without a place stays too.
 std::string EnglishText(MessageId id, const std::vector<std::string>& places = {});
+
+// Any text (a translation, say) with its places filled the same way.
+std::string FillPlaces(std::string_view text, const std::vector<std::string>& places);
 
 }  // namespace jouk

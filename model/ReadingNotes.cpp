@@ -1,9 +1,42 @@
 #include "model/ReadingNotes.hpp"
 
+#include <cmath>
+
 #include "model/NumberText.hpp"
+#include "model/SectionGrid.hpp"
 #include "model/SectionLookup.hpp"
+#include "model/ShownText.hpp"
 
 namespace jouk {
+
+namespace {
+
+// The notes a recompute's cuts add: a fractional count of streamlines, streamlines stopped at
+// their capacity.
+void AddCutNotes(const FlowState& st, const ParameterTexts& texts,
+                 std::vector<ReadingNote>& notes) {
+  const NumberReading count = ReadNumber(texts.kMax);
+  if (count.value != std::floor(count.value)) {
+    ReadingNote note{ReadingNote::kFractionalCount, kKMax, count};
+    note.count = LastStreamline(st, count.value);
+    notes.push_back(note);
+  }
+  const CapacityCut cut = CapacityCutOf(st);
+  if (!cut.cut) return;
+  ReadingNote note{ReadingNote::kPointCapacity, kDR, ReadNumber(texts.dR)};
+  note.capacity = cut;
+  note.fittingStep = StepThatFits(st, texts);
+  notes.push_back(note);
+}
+
+// The words of a note on a text not read whole.
+NoteWords ReadingWords(const NumberReading& r) {
+  if (!r.hasNumber) return {r.rest.empty() ? MessageId::kReadEmpty : MessageId::kReadNoNumber, {}};
+  if (r.rest.front() == ',') return {MessageId::kReadComma, {NumberToText(r.value)}};
+  return {MessageId::kReadRest, {NumberToText(r.value), ShownText(r.rest, 20)}};
+}
+
+}  // namespace
 
 NumberReading ReadNumber(const std::string& text) {
   NumberReading r;
@@ -31,7 +64,49 @@ std::vector<ReadingNote> ReadingNotes(const FlowState& st, const ParameterTexts&
                        gamma, st.Eps == 0 && st.Mu == 0});
     }
   }
+  AddCutNotes(st, texts, notes);
   return notes;
+}
+
+NoteWords WordsOf(const ReadingNote& note) {
+  switch (note.kind) {
+    case ReadingNote::kNotReadWhole:
+      break;
+    case ReadingNote::kNotInTable:
+      return {MessageId::kNotInTable,
+              {NumberToText(note.delta), NumberToText(note.gamma), NumberToText(GridKey(0)),
+               NumberToText(kLargestThickness), NumberToText(kLargestCamber),
+               NumberToText(kGridStep)},
+              note.flatPlate ? MessageId::kFlatPlateComputed : MessageId::kPreviousSectionKept};
+    case ReadingNote::kFractionalCount:
+      return {MessageId::kCountTaken, {std::to_string(note.count)}};
+    case ReadingNote::kPointCapacity: {
+      NoteWords words{MessageId::kPointCapacity,
+                      {std::to_string(note.capacity.points),
+                       NumberToText(std::round(note.capacity.reach * 100) / 100)}};
+      if (note.fittingStep) {
+        words.id = MessageId::kPointCapacityEdge;
+        words.places.push_back(NumberToText(*note.fittingStep));
+      }
+      return words;
+    }
+  }
+  return ReadingWords(note.reading);
+}
+
+std::string EnglishNote(const ReadingNote& note) {
+  NoteWords words = WordsOf(note);
+  if (words.last) words.places.push_back(EnglishText(*words.last));
+  return EnglishText(words.id, words.places);
+}
+
+std::array<bool, kParameterCount> PendingBoxes(const ParameterTexts& applied,
+                                               const ParameterTexts& shown) {
+  std::array<bool, kParameterCount> pending{};
+  for (std::size_t k = 0; k < kParameterCount; ++k) {
+    pending[k] = applied.*kParameters[k].text != shown.*kParameters[k].text;
+  }
+  return pending;
 }
 
 }  // namespace jouk

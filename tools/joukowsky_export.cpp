@@ -9,7 +9,6 @@
 #include "JoukVersion.hpp"
 #include "export/ExportPictures.hpp"
 #include "export/FlowCsv.hpp"
-#include "export/NoteText.hpp"
 #include "export/OutputFile.hpp"
 #include "model/Aerodynamics.hpp"
 #include "model/LiftCsv.hpp"
@@ -24,7 +23,8 @@ void Report(const std::string& message) {
   std::fprintf(stderr, "joukowsky-export: %s\n", message.c_str());
 }
 
-// The notes on texts that were not taken as typed, one line each: the option and what was used.
+// The notes on texts that were not taken as typed and on what the recompute cut, one line each:
+// the option and what was used.
 // A thickness and camber pair missing from the table is one note for both options.
 void ReportNotes(const jouk::FlowState& st, const jouk::ParameterTexts& texts) {
   bool tableMissTold = false;
@@ -36,7 +36,7 @@ void ReportNotes(const jouk::FlowState& st, const jouk::ParameterTexts& texts) {
       options = std::string(jouk::kParameters[jouk::kDelta].option) + ", " +
                 jouk::kParameters[jouk::kGama].option;
     }
-    Report("note: " + options + ": " + jouk::NoteText(note).toStdString() + ".");
+    Report("note: " + options + ": " + jouk::EnglishNote(note) + ".");
   }
 }
 
