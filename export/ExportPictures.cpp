@@ -15,9 +15,15 @@ constexpr int kDotsPerMeter = 3780;
 
 }  // namespace
 
-QByteArray WindowPng(FlowState& st, int ticks, int width, int height) {
+QByteArray WindowPng(FlowState& st, int ticks, int width, int height, int pen) {
+  return WindowImage(st, ticks, width, height, pen, "PNG");
+}
+
+QByteArray WindowImage(FlowState& st, int ticks, int width, int height, int pen,
+                       const QByteArray& format) {
   RasterImage picture(width, height, kPlotBackground);
   if (picture.empty()) return QByteArray();
+  picture.raster().SetPenWidth(pen);
   ReplayWindowPicture(picture.raster(), st, ticks);
   // The image only reads the pixels; QImage encodes PNG without a QGuiApplication. The
   // resolution written is 96 dots per inch, one pixel per logical pixel of the window.
@@ -27,7 +33,9 @@ QByteArray WindowPng(FlowState& st, int ticks, int width, int height) {
   image.setDotsPerMeterY(kDotsPerMeter);
   QByteArray bytes;
   QBuffer buffer(&bytes);
-  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return QByteArray();
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format.constData())) {
+    return QByteArray();
+  }
   return bytes;
 }
 

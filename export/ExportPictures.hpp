@@ -11,9 +11,14 @@
 namespace jouk {
 
 // What a fresh window's plot holds after START and `ticks` ticks, drawn at width × height
-// pixels and encoded as PNG (96 dots per inch); empty when the picture cannot be allocated or
-// encoded. st holds a recomputed flow; its animation variables are left as the last tick left
-// them.
-QByteArray WindowPng(FlowState& st, int ticks, int width, int height);
+// pixels with a pen `pen` pixels wide and encoded as PNG (96 dots per inch); empty when the
+// picture cannot be allocated or encoded. st holds a recomputed flow; its animation variables are
+// left as the last tick left them.
+QByteArray WindowPng(FlowState& st, int ticks, int width, int height, int pen = 1);
+
+// The same picture in another format that Qt's image writer offers ("BMP", "JPG", …); empty when
+// it cannot be made or the format is not offered.
+QByteArray WindowImage(FlowState& st, int ticks, int width, int height, int pen,
+                       const QByteArray& format);
 
 }  // namespace jouk

@@ -1,6 +1,7 @@
 #include "export/PictureFiles.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -84,6 +85,19 @@ std::string XmlEscaped(std::string_view text) {
   return out;
 }
 
+// A word for the shell: plain letters, digits and . + - _ as they are, anything else in single
+// quotes (a quote itself as '\'').
+std::string ShellWord(const std::string& text) {
+  const bool plain = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '+' || c == '-' ||
+           c == '_';
+  });
+  if (plain) return text;
+  std::string word = "'";
+  for (const char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return word + "'";
+}
+
 void AppendPath(std::string& svg, const std::string& id, const std::string& d, Rgb color) {
   svg += "<path id=\"" + id + "\" fill=\"none\" stroke=\"" + HexColor(color) +
          "\" stroke-width=\"1\" stroke-linejoin=\"round\" stroke-linecap=\"round\"\n d=\"" + d +
@@ -92,12 +106,23 @@ void AppendPath(std::string& svg, const std::string& id, const std::string& d, R
 
 }  // namespace
 
-std::string PictureDescription(const ParameterTexts& texts, int ticks) {
+std::string PictureDescription(const ParameterTexts& texts, int ticks, int width, int height) {
+  const std::string time = NumberToText(ticks / static_cast<double>(kTicksPerTimeUnit));
   std::string text = "Joukowsky Streamlines " + std::string(kVersion) + ":";
+  std::string command = "joukowsky-export --format svg";
+  bool carried = ticks >= 0 && ticks <= kMaxPictureTicks;
   for (const ParameterSpec& p : kParameters) {
-    text += ' ' + std::string(p.option + 2) + ' ' + texts.*p.text + ',';
+    const std::string& value = texts.*p.text;
+    text += ' ' + std::string(p.option + 2) + ' ' + value + ',';
+    command += ' ' + std::string(p.option) + ' ' + ShellWord(value);
+    carried = carried && std::all_of(value.begin(), value.end(), [](char c) {
+                return !IsControlCharacter(c) && static_cast<unsigned char>(c) < 0x80;
+              });
   }
-  return text + " time " + NumberToText(ticks / static_cast<double>(kTicksPerTimeUnit));
+  text += " time " + time;
+  if (!carried) return text;
+  return text + ". Made by: " + command + " --time " + time + " --size " + std::to_string(width) +
+         "x" + std::to_string(height);
 }
 
 std::string WindowSvg(FlowState& st, int ticks, int width, int height,
@@ -107,7 +132,7 @@ std::string WindowSvg(FlowState& st, int ticks, int width, int height,
 }
 
 bool WindowGif(FlowState& st, int firstTick, int frames, int width, int height, int delayCs,
-               std::string& bytes, std::string& error) {
+               std::string& bytes, std::string& error, int pen) {
   bytes.clear();
   RasterImage picture(width, height, kPlotBackground);
   if (picture.empty()) {
@@ -118,6 +143,7 @@ bool WindowGif(FlowState& st, int firstTick, int frames, int width, int height, 
   // Every frame holds the background, the contour and the streamlines' colour, nothing else.
   GifWriter gif(width, height, {kPlotBackground, kContourColor, kStreamlineColor}, delayCs);
   Raster& raster = picture.raster();
+  raster.SetPenWidth(pen);
   ReplayWindowPicture(raster, st, firstTick);
   for (int frame = 0; frame < frames; ++frame) {
     if (frame > 0) DrawAnimationTick(raster, st);

@@ -14,9 +14,22 @@
 
 namespace jouk {
 
-// What a picture shows, for its description: program, version, the eight texts and the time
-// (ticks × 0.1).
-std::string PictureDescription(const ParameterTexts& texts, int ticks);
+// The widths of the pen a picture's raster may be drawn with, in pixels: 1 (the window's) up to
+// 16, thick enough for a 6000 × 4000 picture on a slide.
+inline constexpr int kMinPen = 1;
+inline constexpr int kMaxPen = 16;
+
+// The latest moment of a picture, in animation ticks: a time of 10^6, some eleven days of the
+// window's animation, more than any lesson reaches.
+inline constexpr int kMaxPictureTicks = 1000000 * kTicksPerTimeUnit;
+
+// What an SVG picture of width × height pixels shows, for its description: program, version, the
+// eight texts and the time (ticks × 0.1), then the joukowsky-export command that makes the same
+// file, with every option written out ("joukowsky-export --format svg --delta 0.12 … --time 0.4
+// --size 600x400"), each text in single quotes unless it is plain. The command is left out when a
+// text holds a character the description cannot carry (outside printable ASCII) or the time is
+// beyond the exporter's.
+std::string PictureDescription(const ParameterTexts& texts, int ticks, int width, int height);
 
 // What a fresh window's plot holds after START and `ticks` ticks as SVG (see PictureSvg); st is
 // advanced to that frame.
@@ -25,9 +38,10 @@ std::string WindowSvg(FlowState& st, int ticks, int width, int height,
 
 // A looping GIF of `frames` frames: frame k is exactly the PNG's picture at ticks
 // firstTick + k − 1, each shown delayCs hundredths of a second. The pattern repeats every 10
-// ticks, so 10 frames from tick 1 make a seamless loop. False with a one-line reason.
+// ticks, so 10 frames from tick 1 make a seamless loop; the pen is `pen` pixels wide. False
+// with a one-line reason.
 bool WindowGif(FlowState& st, int firstTick, int frames, int width, int height, int delayCs,
-               std::string& bytes, std::string& error);
+               std::string& bytes, std::string& error, int pen = 1);
 
 // The picture as SVG, of width × height pixels: a background rectangle, the contour as one path
 // in red, and, when withFrame is set, the two displaced lines of every animated streamline with

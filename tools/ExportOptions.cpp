@@ -134,6 +134,11 @@ bool ParseFrames(const std::string& value, ExportOptions& out, std::string& erro
   return ParseCount("--frames", value, kMinFrames, kMaxFrames, out.frames, error);
 }
 
+bool ParsePen(const std::string& value, ExportOptions& out, std::string& error) {
+  out.penGiven = true;
+  return ParseCount("--pen", value, kMinPen, kMaxPen, out.pen, error);
+}
+
 bool ParseOutput(const std::string& value, ExportOptions& out, std::string& error) {
   if (value.empty()) {
     error = "--output needs a file name.";
@@ -161,6 +166,7 @@ constexpr OptionSpec kOptions[] = {
     {"--output", nullptr, ParseOutput},
     {"--points", nullptr, ParsePoints},
     {"--frames", nullptr, ParseFrames},
+    {"--pen", nullptr, ParsePen},
 };
 
 const OptionSpec* OptionNamed(std::string_view name) {
@@ -184,6 +190,10 @@ bool CheckCombination(const ExportOptions& out, std::string& error) {
   }
   if (out.framesGiven && out.format != ExportFormat::kGif) {
     error = "--frames applies to the animation only (--format gif).";
+    return false;
+  }
+  if (out.penGiven && !IsBinary(out.format)) {
+    error = "--pen applies to the raster pictures only (--format png or gif).";
     return false;
   }
   if (out.pointsGiven && out.format != ExportFormat::kSurface) {
@@ -287,7 +297,14 @@ Output:
          std::to_string(kGifDelayCs) + R"(/100 s (the shortest delay browsers honour; half the
                  window's pace).
   --frames N     frames of the GIF, )" +
-         std::to_string(kMinFrames) + " to " + std::to_string(kMaxFrames) + ".\n";
+         std::to_string(kMinFrames) + " to " + std::to_string(kMaxFrames) + R"(.
+  --pen N        the pen of the PNG and GIF pictures, N pixels wide, )" +
+         std::to_string(kMinPen) + " to " + std::to_string(kMaxPen) + R"(
+                 (default )" +
+         std::to_string(ExportOptions().pen) + R"(): each pixel of a line sets the N x N square
+                 right of and below it, the erasing too, so that a large picture
+                 stays legible.
+)";
 }
 
 // The help on the lift formats and the options that shape any output.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "export/PictureFiles.hpp"
 #include "layout/WindowLayout.hpp"
 #include "model/Aerodynamics.hpp"
 #include "model/Animation.hpp"
@@ -36,8 +37,8 @@ static_assert(kAspectHeight * kMainWindow.plot.control.box.width ==
 // Largest picture: 6000 × 4000 pixels.
 inline constexpr int kMaxPictureWidth = 6000;
 inline constexpr int kMaxPictureHeight = kMaxPictureWidth / kAspectWidth * kAspectHeight;
-// Largest --time, in animation ticks (a time of 1000).
-inline constexpr int kMaxTicks = 1000 * kTicksPerTimeUnit;
+// Largest --time, in animation ticks.
+inline constexpr int kMaxTicks = kMaxPictureTicks;
 
 // The exporter's exit status: written, not written, or an option or parameter rejected.
 inline constexpr int kExitWritten = 0;
@@ -57,10 +58,12 @@ struct ExportOptions {
   bool version = false;
   int points = kDefaultSurfacePoints;  // samples of the surface table
   int frames = kTicksPerTimeUnit;      // frames of the animation: one period of the waves
+  int pen = kMinPen;                   // width of the raster's pen, pixels (PNG and GIF)
   bool sizeGiven = false;  // --size, --time or --points was given (they apply to some formats)
   bool timeGiven = false;
   bool pointsGiven = false;
   bool framesGiven = false;
+  bool penGiven = false;
 };
 
 // Parses the arguments (without the program name). On failure returns false and sets error

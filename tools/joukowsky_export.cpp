@@ -52,10 +52,10 @@ bool MakeOutput(jouk::FlowState& st, const jouk::ExportOptions& opts, std::strin
       return true;
     case ExportFormat::kSvg:
       out = jouk::WindowSvg(st, opts.ticks, opts.width, opts.height,
-                            jouk::PictureDescription(opts.texts, opts.ticks));
+                            jouk::PictureDescription(opts.texts, opts.ticks, opts.width, opts.height));
       return true;
     case ExportFormat::kPng: {
-      const QByteArray png = jouk::WindowPng(st, opts.ticks, opts.width, opts.height);
+      const QByteArray png = jouk::WindowPng(st, opts.ticks, opts.width, opts.height, opts.pen);
       out.assign(png.constData(), static_cast<std::size_t>(png.size()));
       if (!out.empty()) return true;
       error = "the " + std::to_string(opts.width) + "x" + std::to_string(opts.height) +
@@ -64,7 +64,7 @@ bool MakeOutput(jouk::FlowState& st, const jouk::ExportOptions& opts, std::strin
     }
     case ExportFormat::kGif:
       if (jouk::WindowGif(st, opts.ticks, opts.frames, opts.width, opts.height, jouk::kGifDelayCs,
-                          out, error)) {
+                          out, error, opts.pen)) {
         return true;
       }
       break;

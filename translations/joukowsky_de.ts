@@ -296,6 +296,18 @@
         <source>CSV table (*.csv)</source>
         <translation>CSV-Tabelle (*.csv)</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Pen width (PNG, GIF and other raster files):</source>
+        <translation>Stiftbreite (PNG, GIF und andere Rasterdateien):</translation>
+    </message>
+    <message>
+        <source>pictures are written as %1 (by the name&apos;s extension), not as .%2</source>
+        <translation>Bilder werden als %1 geschrieben (nach der Endung des Namens), nicht als .%2</translation>
+    </message>
 </context>
 <context>
     <name>PressurePlot</name>
@@ -349,6 +361,22 @@
     <message>
         <source>δ %1 with γ %2 is not in the section table (δ %3 to %4 and γ %3 to %5 in steps of %6); %7</source>
         <translation>δ %1 mit γ %2 steht nicht in der Profiltabelle (δ %3 bis %4 und γ %3 bis %5 in Schritten von %6); %7</translation>
+    </message>
+    <message>
+        <source>Taken as %1: streamlines are counted in whole numbers</source>
+        <translation>Als %1 genommen: Stromlinien werden in ganzen Zahlen gezählt</translation>
+    </message>
+    <message>
+        <source>Streamlines end at %1 points, at about x = ±%2; dR %3 or more reaches the edge of the picture</source>
+        <translation>Die Stromlinien enden nach %1 Punkten, bei etwa x = ±%2; mit dR %3 oder mehr reichen sie bis zum Bildrand</translation>
+    </message>
+    <message>
+        <source>Streamlines end at %1 points, at about x = ±%2</source>
+        <translation>Die Stromlinien enden nach %1 Punkten, bei etwa x = ±%2</translation>
+    </message>
+    <message>
+        <source>Not applied yet: press START or move a scroll bar</source>
+        <translation>Noch nicht übernommen: START drücken oder eine Bildlaufleiste bewegen</translation>
     </message>
 </context>
 <context>

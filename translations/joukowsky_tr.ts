@@ -296,6 +296,18 @@
         <source>CSV table (*.csv)</source>
         <translation>CSV tablosu (*.csv)</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> piksel</translation>
+    </message>
+    <message>
+        <source>Pen width (PNG, GIF and other raster files):</source>
+        <translation>Kalem genişliği (PNG, GIF ve diğer raster dosyalar):</translation>
+    </message>
+    <message>
+        <source>pictures are written as %1 (by the name&apos;s extension), not as .%2</source>
+        <translation>resimler %1 olarak yazılır (adın uzantısına göre), .%2 olarak değil</translation>
+    </message>
 </context>
 <context>
     <name>PressurePlot</name>
@@ -349,6 +361,22 @@
     <message>
         <source>δ %1 with γ %2 is not in the section table (δ %3 to %4 and γ %3 to %5 in steps of %6); %7</source>
         <translation>δ %1 ile γ %2 kesit tablosunda yok (δ %3 ile %4, γ %3 ile %5 arası, %6 adımlarla); %7</translation>
+    </message>
+    <message>
+        <source>Taken as %1: streamlines are counted in whole numbers</source>
+        <translation>%1 olarak alındı: akım çizgileri tam sayılarla sayılır</translation>
+    </message>
+    <message>
+        <source>Streamlines end at %1 points, at about x = ±%2; dR %3 or more reaches the edge of the picture</source>
+        <translation>Akım çizgileri %1 noktada, yaklaşık x = ±%2 konumunda biter; dR %3 veya daha büyük değerler resmin kenarına ulaşır</translation>
+    </message>
+    <message>
+        <source>Streamlines end at %1 points, at about x = ±%2</source>
+        <translation>Akım çizgileri %1 noktada, yaklaşık x = ±%2 konumunda biter</translation>
+    </message>
+    <message>
+        <source>Not applied yet: press START or move a scroll bar</source>
+        <translation>Henüz uygulanmadı: START düğmesine basın ya da bir kaydırma çubuğunu oynatın</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "export/NoteText.hpp"
+#include "export/TranslatedMessage.hpp"
 #include "layout/WindowLayout.hpp"
 #include "model/Aerodynamics.hpp"
 #include "model/Animation.hpp"
@@ -23,6 +24,7 @@
 #include "model/ReadingNotes.hpp"
 #include "model/Recompute.hpp"
 #include "ui/AppIcon.hpp"
+#include "ui/Companion.hpp"
 #include "ui/Form_About.hpp"
 #include "ui/Form_Lift.hpp"
 #include "ui/LabelFit.hpp"
@@ -146,6 +148,9 @@ void Form1::ConnectActions() {
     connect(scrollBars_[k], &QScrollBar::valueChanged, this,
             [this, k](int p) { ParameterChange(k, p); });
   }
+  for (ParameterTextBox* box : textBoxes_) {
+    connect(box, &QLineEdit::textChanged, this, &Form1::MarkPendingTexts);
+  }
   connect(Command_START, &QPushButton::clicked, this, &Form1::Restart);
   connect(Command_STOP, &QPushButton::clicked, this, &Form1::Command_STOP_Click);
   connect(Mn_About, &QAction::triggered, this, &Form1::Mn_About_Click);
@@ -186,6 +191,7 @@ bool Form1::hesapla() {
     shownTexts_ = texts;
     plotMenu_->SetSolved(true);
     MarkReadingNotes(texts);
+    MarkPendingTexts();
     return true;
   }
   for (ParameterScrollBar* bar : scrollBars_) {
@@ -202,6 +208,14 @@ void Form1::MarkReadingNotes(const jouk::ParameterTexts& texts) {
   }
   for (std::size_t k = 0; k < jouk::kParameterCount; ++k) {
     textBoxes_[k]->SetNote(notes[k].join(QLatin1Char('\n')));
+  }
+}
+
+void Form1::MarkPendingTexts() {
+  const auto pending = jouk::PendingBoxes(shownTexts_, Texts());
+  const QString mark = jouk::TranslatedMessage(jouk::MessageId::kNotAppliedYet);
+  for (std::size_t k = 0; k < jouk::kParameterCount; ++k) {
+    textBoxes_[k]->SetPending(pending[k] ? mark : QString());
   }
 }
 
@@ -260,6 +274,7 @@ void Form1::BuildPlotMenu() {
   });
   connect(plotMenu_, &PlotMenu::liftRequested, this, &Form1::ShowLiftWindow);
   connect(plotMenu_, &PlotMenu::failed, this, &Form1::Report);
+  plotMenu_->AttachShortcuts(Picture3);
   Picture3->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Picture3, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { plotMenu_->popup(Picture3->mapToGlobal(at)); });
@@ -267,6 +282,7 @@ void Form1::BuildPlotMenu() {
 
 void Form1::ShowLiftWindow() {
   if (!lift_) lift_ = std::make_unique<Form_Lift>();
+  if (!lift_->isVisible()) PlaceBeside(*lift_, *this);
   RefreshLiftWindow();
   lift_->show();
   lift_->raise();
@@ -282,7 +298,9 @@ void Form1::RefreshLiftWindow() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  // A closed main window animates no more, even while the About window keeps the program alive.
+  // A closed main window animates no more, even while the About window keeps the program alive;
+  // its companion windows close with it.
   Timer1->stop();
+  if (lift_) lift_->close();
   QMainWindow::closeEvent(event);
 }

@@ -79,6 +79,8 @@ class Form1 : public QMainWindow {
   void ShowWarning(const QString& message);
   // Marks the text boxes whose texts the recompute just made could not take as typed.
   void MarkReadingNotes(const jouk::ParameterTexts& texts);
+  // Marks the text boxes whose texts differ from those of the last recompute that was applied.
+  void MarkPendingTexts();
 
   // Recompute, clear the plot and start again: what START and every scroll-bar change do after
   // the scroll bar has written its text box.
@@ -111,7 +113,7 @@ class Form1 : public QMainWindow {
   QTimer* Timer1;
 
   PlotMenu* plotMenu_ = nullptr;
-  jouk::ParameterTexts shownTexts_;
+  jouk::ParameterTexts shownTexts_;  // the texts of the last recompute that was applied
   int ticksShown_ = 0;
 
   // Created on the first choice of "About"; a window of its own, without an owner.

@@ -1,6 +1,7 @@
 #include "ui/ParameterTextBox.hpp"
 
 #include <QFocusEvent>
+#include <QStringList>
 
 ParameterTextBox::ParameterTextBox(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
   setCursorPosition(0);
@@ -22,8 +23,22 @@ QColor ParameterTextBox::MarkColor(const QColor& base) {
 void ParameterTextBox::SetNote(const QString& note) {
   if (note == note_) return;
   note_ = note;
-  setToolTip(note);
-  if (note.isEmpty()) {
+  ShowMarks();
+}
+
+void ParameterTextBox::SetPending(const QString& mark) {
+  if (mark == pending_) return;
+  pending_ = mark;
+  ShowMarks();
+}
+
+void ParameterTextBox::ShowMarks() {
+  QStringList lines;
+  for (const QString& line : {pending_, note_}) {
+    if (!line.isEmpty()) lines.append(line);
+  }
+  setToolTip(lines.join(QLatin1Char('\n')));
+  if (lines.isEmpty()) {
     setPalette(QPalette());  // the inherited palette again
     return;
   }

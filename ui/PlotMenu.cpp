@@ -6,8 +6,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QImageWriter>
+#include <QLabel>
+#include <QSpinBox>
 #include <QStandardPaths>
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -17,6 +22,36 @@
 #include "ui/PlotView.hpp"
 
 namespace {
+
+// The toolkit's save dialog; for a raster picture (pen not null) with a choice of the pen's width
+// below the file name, in the toolkit's own dialog, which has room for one.
+QString AskForFile(QWidget* parent, const QString& caption, const QString& fileName,
+                   const QStringList& filters, QString* chosenFilter, int* pen) {
+  QFileDialog dialog(parent, caption, fileName);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(filters);
+  if (chosenFilter != nullptr && !chosenFilter->isEmpty()) dialog.selectNameFilter(*chosenFilter);
+  QSpinBox* penBox = nullptr;
+  if (pen != nullptr) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+      penBox = new QSpinBox(&dialog);
+      penBox->setObjectName(QStringLiteral("PenWidth"));
+      penBox->setRange(jouk::kMinPen, jouk::kMaxPen);
+      penBox->setValue(*pen);
+      penBox->setSuffix(PlotMenu::tr(" px"));
+      auto* label = new QLabel(PlotMenu::tr("Pen width (PNG, GIF and other raster files):"), &dialog);
+      label->setBuddy(penBox);
+      const int row = grid->rowCount();
+      grid->addWidget(label, row, 0);
+      grid->addWidget(penBox, row, 1);
+    }
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  if (chosenFilter != nullptr) *chosenFilter = dialog.selectedNameFilter();
+  if (penBox != nullptr) *pen = penBox->value();
+  return dialog.selectedFiles().constFirst();
+}
 
 QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
   QAction* action = menu->addAction(text);
@@ -59,10 +94,31 @@ PlotMenu::PlotMenu(QWidget* parent, SnapshotSource source)
   }
   SetSolved(false);
   chooser_ = [this](const QString& caption, const QString& fileName, const QStringList& filters,
-                    QString* chosenFilter) {
-    return QFileDialog::getSaveFileName(parentWidget(), caption, fileName,
-                                        filters.join(QStringLiteral(";;")), chosenFilter);
+                    QString* chosenFilter, int* pen) {
+    return AskForFile(parentWidget(), caption, fileName, filters, chosenFilter, pen);
   };
+}
+
+void PlotMenu::AttachShortcuts(QWidget* plot) {
+  const struct {
+    const char* name;
+    QKeySequence keys;
+  } shortcuts[] = {{"Mn_CopyPicture", QKeySequence::Copy}, {"Mn_SavePicture", QKeySequence::Save}};
+  for (const auto& s : shortcuts) {
+    QAction* action = findChild<QAction*>(QString::fromLatin1(s.name));
+    action->setShortcut(s.keys);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    plot->addAction(action);
+  }
+}
+
+QStringList PlotMenu::PictureExtensions() {
+  QStringList extensions{QStringLiteral("svg")};
+  for (const QByteArray& format : QImageWriter::supportedImageFormats()) {
+    extensions.append(QString::fromLatin1(format).toLower());
+  }
+  extensions.removeDuplicates();
+  return extensions;
 }
 
 void PlotMenu::SetFileChooser(FileChooser chooser) {
@@ -74,9 +130,9 @@ void PlotMenu::SetSolved(bool solved) {
 }
 
 QString PlotMenu::Choose(const QString& caption, const QString& fileName,
-                         const QStringList& filters, QString* chosenFilter) {
+                         const QStringList& filters, QString* chosenFilter, int* pen) {
   const QString path =
-      chooser_ ? chooser_(caption, QDir(folder_).filePath(fileName), filters, chosenFilter)
+      chooser_ ? chooser_(caption, QDir(folder_).filePath(fileName), filters, chosenFilter, pen)
                : QString();
   if (!path.isEmpty()) folder_ = QFileInfo(path).absolutePath();
   return path;
@@ -105,38 +161,54 @@ void PlotMenu::SavePicture() {
   const QString png = tr("PNG picture (*.png)");
   const QString svg = tr("SVG picture (*.svg)");
   QString filter = png;
-  QString path = Choose(tr("Save picture"), QStringLiteral("streamlines.png"), {png, svg}, &filter);
+  int pen = pen_;
+  QString path =
+      Choose(tr("Save picture"), QStringLiteral("streamlines.png"), {png, svg}, &filter, &pen);
   if (path.isEmpty()) return;
+  pen_ = std::clamp(pen, jouk::kMinPen, jouk::kMaxPen);
   // The name's own extension decides; a name without one takes the chosen filter's.
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  const bool asSvg =
-      suffix == QLatin1String("svg") || (suffix != QLatin1String("png") && filter == svg);
-  if (suffix != QLatin1String("svg") && suffix != QLatin1String("png")) {
-    path += asSvg ? QStringLiteral(".svg") : QStringLiteral(".png");
+  QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix.isEmpty()) {
+    suffix = filter == svg ? QStringLiteral("svg") : QStringLiteral("png");
+    path += QLatin1Char('.') + suffix;
+  }
+  QString refusal;
+  const std::string bytes = PictureBytes(suffix, pen_, &refusal);
+  if (!refusal.isEmpty()) {
+    NotSaved(path, refusal.toStdString());
+    return;
+  }
+  Write(path, bytes);
+}
+
+std::string PlotMenu::PictureBytes(const QString& suffix, int pen, QString* error) const {
+  if (!PictureExtensions().contains(suffix)) {
+    *error = tr("pictures are written as %1 (by the name's extension), not as .%2")
+                 .arg(PictureExtensions().join(QStringLiteral(", ")), suffix);
+    return {};
   }
   const PlotSnapshot shown = Snapshot();
   const int ticks = shown.ticks;
   const auto st = FreshCopy(*shown.flow);
   const int w = PlotView::kImageWidth, h = PlotView::kImageHeight;
-  std::string bytes;
-  if (asSvg) {
-    bytes = jouk::WindowSvg(*st, ticks, w, h, jouk::PictureDescription(shown.texts, ticks));
-  } else {
-    const QByteArray png = jouk::WindowPng(*st, ticks, w, h);
-    bytes.assign(png.constData(), static_cast<std::size_t>(png.size()));
+  if (suffix == QLatin1String("svg")) {
+    return jouk::WindowSvg(*st, ticks, w, h, jouk::PictureDescription(shown.texts, ticks, w, h));
   }
-  Write(path, bytes);
+  const QByteArray image = jouk::WindowImage(*st, ticks, w, h, pen, suffix.toLatin1());
+  return std::string(image.constData(), static_cast<std::size_t>(image.size()));
 }
 
 void PlotMenu::SaveAnimation() {
+  int pen = pen_;
   const QString path = Choose(tr("Save animation"), QStringLiteral("streamlines.gif"),
-                              {tr("GIF animation (*.gif)")}, nullptr);
+                              {tr("GIF animation (*.gif)")}, nullptr, &pen);
   if (path.isEmpty()) return;
+  pen_ = std::clamp(pen, jouk::kMinPen, jouk::kMaxPen);
   const auto st = FreshCopy(*Snapshot().flow);
   std::string bytes, error;
   // One period of the waves from the first frame: a loop without a seam.
   if (!jouk::WindowGif(*st, 1, jouk::kTicksPerTimeUnit, PlotView::kImageWidth,
-                       PlotView::kImageHeight, jouk::kGifDelayCs, bytes, error)) {
+                       PlotView::kImageHeight, jouk::kGifDelayCs, bytes, error, pen_)) {
     NotSaved(path, error);
     return;
   }

@@ -31,9 +31,12 @@ class PlotMenu : public QMenu {
   // Hands over what the plot shows at the moment an item is chosen.
   using SnapshotSource = std::function<PlotSnapshot()>;
   // Asks for the file to save to: caption, suggested file name, name filters; the chosen filter
-  // goes to *chosenFilter. An empty name means the user cancelled.
-  using FileChooser = std::function<QString(const QString& caption, const QString& fileName,
-                                            const QStringList& filters, QString* chosenFilter)>;
+  // goes to *chosenFilter, and for a raster picture the width of the pen, in pixels, to *pen
+  // (which holds the last width chosen; null when the file has no pen). An empty name means the
+  // user cancelled.
+  using FileChooser =
+      std::function<QString(const QString& caption, const QString& fileName,
+                            const QStringList& filters, QString* chosenFilter, int* pen)>;
 
   // The menu of a plot whose content `source` hands over; its copy and save items wait for the
   // first recompute (SetSolved). The file dialog opens over `parent`.
@@ -48,6 +51,13 @@ class PlotMenu : public QMenu {
   // What the plot shows now, as the source hands it over.
   PlotSnapshot Snapshot() const { return source_(); }
 
+  // Gives the plot the standard shortcuts of copying (Ctrl+C) and saving (Ctrl+S) the picture,
+  // active while the plot has the focus.
+  void AttachShortcuts(QWidget* plot);
+
+  // The extensions Save picture writes: svg, and every format of Qt's image writer.
+  static QStringList PictureExtensions();
+
  signals:
   // "Lift and pressure…" was chosen.
   void liftRequested();
@@ -61,7 +71,10 @@ class PlotMenu : public QMenu {
   void SavePoints();
   // Asks for a file; empty when the user cancelled.
   QString Choose(const QString& caption, const QString& fileName, const QStringList& filters,
-                 QString* chosenFilter);
+                 QString* chosenFilter, int* pen = nullptr);
+  // The picture shown as a file of the format the extension names (svg, png, or another of the
+  // image writer's); empty with the reason in *error when the format is not offered.
+  std::string PictureBytes(const QString& suffix, int pen, QString* error) const;
   // Writes the bytes to the file through the safe replacement; a failure is reported with its
   // reason and leaves any file there as it was.
   void Write(const QString& path, const std::string& bytes);
@@ -71,5 +84,6 @@ class PlotMenu : public QMenu {
   SnapshotSource source_;
   FileChooser chooser_;
   QString folder_;  // where the last file was saved
+  int pen_ = 1;     // the pen last chosen for a raster picture
   QList<QAction*> saving_;
 };

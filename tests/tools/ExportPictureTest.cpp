@@ -180,7 +180,7 @@ class ExportPictureTest : public QObject {
     QVERIFY(menu != nullptr);
     QString answer, answerFilter;
     menu->SetFileChooser(
-        [&](const QString&, const QString&, const QStringList& filters, QString* chosen) {
+        [&](const QString&, const QString&, const QStringList& filters, QString* chosen, int*) {
           if (chosen != nullptr && !answerFilter.isEmpty()) {
             for (const QString& f : filters) {
               if (f.contains(answerFilter)) *chosen = f;
