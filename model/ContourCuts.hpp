@@ -55,6 +55,59 @@ std::vector<PointRun> RunsThatCanReach(const FlowState& st, const DeviceMap& map
                                        const ColumnSpans& target, int width, int height,
                                        int penWidth = 1);
 
+// How far, in world units, a displaced point of any frame up to tick `ticks` can lie from the
+// same point of the frame a whole number of periods (10 ticks) earlier, from the roundings of
+// the clock and of the displacement's formula: the clock's additions are each off by at most half
+// an ulp of the time and the step itself by |10·dtAnim − 1| / 10, the phase is formed in double
+// precision from a time below T = ticks·dtAnim + 1, and |AmpLong| + max |AmpShort| bounds the
+// rate at which a phase moves a point. Twice that bound, for safety. st holds the animation's
+// constants and clock step.
+double PeriodDrift(const FlowState& st, int ticks);
+
+// Of some runs, the segments whose pixels at the current time plus a whole number of periods may
+// differ from those they set now: a segment with an end whose displaced point, moved by up to
+// `drift` along y, may change its pixel (on either line), or that lies partly outside the picture
+// (where the clipped end follows the exact position). Every other segment walks between the same
+// two end pixels, so it sets the same pixels again. Each segment kept has the pixels its ends can
+// take over those frames, so that a segment none of whose walks can reach a pixel of the contour
+// any more can be dropped.
+class DriftingSegments {
+ public:
+  // The segments of runs that may drift from the frame st holds now (at st.anim.tAnim), on a
+  // raster of the given size drawing through map.
+  DriftingSegments(const FlowState& st, const std::vector<PointRun>& runs, const DeviceMap& map,
+                   int width, int height, double drift);
+
+  // Drops the segments inside the picture none of whose possible walks (between any pixels its
+  // ends can take, on either line) sets a pixel that now holds exactly `color`.
+  void KeepThoseThatReach(const Raster& raster, Rgb color);
+
+  // The segments kept, as runs of consecutive segments.
+  std::vector<PointRun> Runs() const;
+
+  // Draws in color, at the store's current time, those kept segments whose ends' pixels are not
+  // those of the frame they were taken from (the others would set the very same pixels again),
+  // and every segment partly outside the picture: the pixels DrawDisplacedLines would set of all
+  // kept segments, but for pixels that frame set already. Only the ends that may drift are
+  // computed.
+  void Draw(Raster& raster, const FlowState& st, Rgb color) const;
+
+ private:
+  // The column of a segment's end, its row in the frame taken from and the rows it can take on
+  // each line.
+  struct End {
+    int column;
+    int row[2], rowLo[2], rowHi[2];
+    bool steady() const { return rowLo[0] == rowHi[0] && rowLo[1] == rowHi[1]; }
+  };
+  struct Segment {
+    int streamline, first;  // the segment from point first to first + 1
+    End a, b;
+    bool clipped;  // partly outside the picture: always kept
+  };
+  std::vector<Segment> segments_;
+};
+
 // Draws in color the two displaced lines of some runs of segments at the time st.anim.tAnim:
 // the pixels DrawDisplacedLines would set of those segments after UpdateDisplacedLines, without
 // writing the store. Runs outside the point arrays or the animated streamlines are skipped.

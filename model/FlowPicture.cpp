@@ -1,6 +1,7 @@
 #include "model/FlowPicture.hpp"
 
 #include <algorithm>
+#include <vector>
 
 #include "model/Animation.hpp"
 #include "model/ContourCuts.hpp"
@@ -43,6 +44,48 @@ void DrawAnimationTick(Raster& raster, FlowState& st) {
   DrawDisplacedLines(raster, st, kStreamlineColor);
 }
 
+namespace {
+
+// Ticks from which the replay draws, after the first period of frames, only what may drift.
+constexpr int kPeriodsBeforeDrift = 3;
+
+
+// The erase passes of frames 1..ticks−1 that can change a pixel: those of the first period in
+// full over the segments that can reach the contour; each later frame is the frame of the first
+// period a whole number of periods before it but for the roundings, so only the segments whose
+// pixels may have drifted from that frame, and that can still reach a contour pixel, are drawn
+// again (the others set exactly the pixels that frame set, which its own erase pass has already
+// painted). Those are pruned again after 2, 4, 8, … periods, as the contour's pixels go.
+void EraseFramesBeforeTheLast(Raster& raster, FlowState& st, int ticks) {
+  DisplacedRunPainter nearContour(RunsThatCanReach(st, raster.Map(),
+                                                   SpansOfColor(raster, kContourColor),
+                                                   raster.width(), raster.height(),
+                                                   raster.PenWidth()));
+  const bool drifting = ticks > kPeriodsBeforeDrift * kTicksPerTimeUnit;
+  const double drift = drifting ? PeriodDrift(st, ticks) : 0;
+  std::vector<DriftingSegments> classes;  // by frame of the first period
+  int nextPrune = kTicksPerTimeUnit;
+  for (int tick = 1; tick < ticks; ++tick) {
+    AdvanceAnimationTime(st);  // the timer's additions, one per tick, for the same rounding
+    if (!drifting || tick <= kTicksPerTimeUnit) {
+      if (!nearContour.runs().empty()) nearContour.Draw(raster, st, kPlotBackground);
+      if (drifting) {
+        classes.emplace_back(st, nearContour.runs(), raster.Map(), raster.width(),
+                                      raster.height(), drift);
+      }
+      continue;
+    }
+    if (tick > nextPrune) {  // keeps the segments that can still reach the contour
+      for (DriftingSegments& c : classes) c.KeepThoseThatReach(raster, kContourColor);
+      nextPrune *= 2;
+    }
+    classes[static_cast<std::size_t>((tick - 1) % kTicksPerTimeUnit)].Draw(raster, st,
+                                                                             kPlotBackground);
+  }
+}
+
+}  // namespace
+
 void ReplayWindowPicture(Raster& raster, FlowState& st, int ticks) {
   raster.Cls();
   StartPicture(raster, st);
@@ -56,15 +99,7 @@ void ReplayWindowPicture(Raster& raster, FlowState& st, int ticks) {
   // pixels. So frame 0 is erased in full, of frames 1..ticks−1 only the segments that can reach
   // a red pixel, and the last frame is drawn as the last tick draws it.
   DrawDisplacedLines(raster, st, kPlotBackground);
-  if (ticks > 1) {
-    DisplacedRunPainter nearContour(
-        RunsThatCanReach(st, raster.Map(), SpansOfColor(raster, kContourColor), raster.width(),
-                         raster.height(), raster.PenWidth()));
-    for (int tick = 1; tick < ticks; ++tick) {
-      AdvanceAnimationTime(st);  // the timer's additions, one per tick, for the same rounding
-      if (!nearContour.runs().empty()) nearContour.Draw(raster, st, kPlotBackground);
-    }
-  }
+  if (ticks > 1) EraseFramesBeforeTheLast(raster, st, ticks);
   AdvanceAnimationTime(st);
   UpdateDisplacedLines(st);
   DrawDisplacedLines(raster, st, kStreamlineColor);

@@ -207,20 +207,20 @@ void Raster::DrawSegment(DevicePoint a, DevicePoint b, Rgb pixel) {
   Walk(PixelIndex(a.u, w), PixelIndex(a.v, h), PixelIndex(b.u, w), PixelIndex(b.v, h), pixel);
 }
 
-void Raster::Walk(int c, int r, int c2, int r2, Rgb pixel) {
+namespace {
+
+// Bresenham from pixel (c, r) to pixel (c2, r2), both included: visit(c, r) for each pixel in
+// order, until it returns true; whether it did.
+template <class Visit>
+bool WalkPixels(int c, int r, int c2, int r2, Visit visit) {
   const int dc = std::abs(c2 - c);
   const int dr = -std::abs(r2 - r);
-  // Bresenham from the first end's pixel to the second's, both included.
   const int stepC = c < c2 ? 1 : -1;
   const int stepR = r < r2 ? 1 : -1;
   int err = dc + dr;
   for (;;) {
-    if (pen_ == 1) {
-      pixels_[r * pitch_ + c] = pixel;
-    } else {
-      Stamp(c, r, pixel);
-    }
-    if (c == c2 && r == r2) break;
+    if (visit(c, r)) return true;
+    if (c == c2 && r == r2) return false;
     const int e2 = 2 * err;
     if (e2 >= dr) {
       err += dr;
@@ -231,6 +231,35 @@ void Raster::Walk(int c, int r, int c2, int r2, Rgb pixel) {
       r += stepR;
     }
   }
+}
+
+}  // namespace
+
+void Raster::Walk(int c, int r, int c2, int r2, Rgb pixel) {
+  if (pen_ == 1) {
+    WalkPixels(c, r, c2, r2, [&](int cc, int rr) {
+      pixels_[rr * pitch_ + cc] = pixel;
+      return false;
+    });
+    return;
+  }
+  WalkPixels(c, r, c2, r2, [&](int cc, int rr) {
+    Stamp(cc, rr, pixel);
+    return false;
+  });
+}
+
+bool Raster::WalkMeets(int c, int r, int c2, int r2, Rgb color) const {
+  const Rgb pixel = color | 0xff000000u;
+  return WalkPixels(c, r, c2, r2, [&](int cc, int rr) {
+    const int columns = std::min(pen_, width_ - cc);
+    const int rows = std::min(pen_, height_ - rr);
+    for (int k = 0; k < rows; ++k) {
+      const Rgb* const at = pixels_ + (rr + k) * pitch_ + cc;
+      if (std::find(at, at + columns, pixel) != at + columns) return true;
+    }
+    return false;
+  });
 }
 
 namespace {

@@ -120,6 +120,10 @@ class Raster {
   // in single precision: the same pixels as a Line call per segment, in order.
   void Polyline(const double* x, const double* y, int count, Rgb color);
 
+  // Whether the walk from pixel (c, r) to pixel (c2, r2), both in the picture, drawn with the pen,
+  // would set a pixel that now holds exactly `color`.
+  bool WalkMeets(int c, int r, int c2, int r2, Rgb color) const;
+
  private:
   // Clips the segment a–b to the window and walks it.
   void DrawSegment(DevicePoint a, DevicePoint b, Rgb pixel);

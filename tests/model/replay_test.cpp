@@ -90,11 +90,13 @@ void ExpectSameAnimation(const FlowState& actual, const FlowState& expected) {
 // For each tick count in increasing order, the replay of a copy of `before` against the ticks
 // played one by one on another copy.
 void ExpectReplayMatchesTicks(const FlowState& before, int width, int height,
-                              const std::vector<int>& tickCounts) {
+                              const std::vector<int>& tickCounts, int pen = 1) {
   RasterImage expected(width, height, kPlotBackground);
   RasterImage actual(width, height, kPlotBackground);
   ASSERT_FALSE(expected.empty());
   ASSERT_FALSE(actual.empty());
+  expected.raster().SetPenWidth(pen);
+  actual.raster().SetPenWidth(pen);
   FlowState played = before;
   TickByTick window(expected.raster(), played);
   for (const int ticks : tickCounts) {
@@ -265,6 +267,108 @@ TEST(WindowReplay, KeepsOnlyTheSegmentsNearTheContour) {
     EXPECT_GT(kept, 0);
     EXPECT_LT(kept * 50, all) << kept << " of " << all;
   }
+}
+
+// Long replays draw, after the first period, only the pieces whose pixels may drift from the
+// frame a whole number of periods before: with every pen, at sizes whose pixels are coarse and
+// fine, the pixels are still those of every tick played.
+TEST(WindowReplay, MatchesTheTicksOverManyPeriodsWithEveryPen) {
+  ParameterTexts steep;
+  steep.Alfa = "30";
+  steep.kMax = "6";
+  for (const ParameterTexts& texts : {testing::StartupTexts(), steep}) {
+    const FlowState st = Recomputed(texts);
+    for (const int pen : {1, 3, 8}) {
+      SCOPED_TRACE("pen " + std::to_string(pen));
+      ExpectReplayMatchesTicks(st, 600, 400, {29, 30, 31, 40, 613}, pen);
+      ExpectReplayMatchesTicks(st, 3, 2, {31, 123}, pen);
+    }
+  }
+}
+
+// Over a lesson's time (10^6 ticks) the replay against the frames drawn one by one over the
+// segments that can reach the contour, every erase pass of every frame: what the drifting
+// segments leave out changes no pixel.
+TEST(WindowReplay, MatchesEveryErasePassNearTheContourOverALesson) {
+  for (const auto& [width, pen] : {std::pair{600, 1}, {1500, 3}}) {
+    SCOPED_TRACE(std::to_string(width) + " pixels wide, pen " + std::to_string(pen));
+    const int height = width * 2 / 3;
+    const int ticks = 1000000;
+    FlowState replayed = Recomputed(testing::StartupTexts());
+    FlowState played = replayed;
+    RasterImage actual(width, height, kPlotBackground);
+    RasterImage expected(width, height, kPlotBackground);
+    actual.raster().SetPenWidth(pen);
+    Raster& raster = expected.raster();
+    raster.SetPenWidth(pen);
+    ReplayWindowPicture(actual.raster(), replayed, ticks);
+    StartPicture(raster, played);
+    ResetAnimationClock(played, kTickIntervalMs);
+    DrawDisplacedLines(raster, played, kPlotBackground);
+    DisplacedRunPainter near(RunsThatCanReach(played, raster.Map(),
+                                              SpansOfColor(raster, kContourColor), width, height,
+                                              pen));
+    for (int tick = 1; tick < ticks; ++tick) {
+      AdvanceAnimationTime(played);
+      near.Draw(raster, played, kPlotBackground);
+    }
+    AdvanceAnimationTime(played);
+    UpdateDisplacedLines(played);
+    DrawDisplacedLines(raster, played, kStreamlineColor);
+    EXPECT_TRUE(SamePixels(actual, expected));
+  }
+}
+
+// The drift bounds how far a point moves between frames a whole number of periods apart, and
+// grows with the time.
+TEST(ContourCuts, PeriodDriftBoundsTheMoveOverWholePeriods) {
+  FlowState st = Recomputed(testing::StartupTexts());
+  AdvanceToFrame(st, 7);
+  const PointGrid first = st.YAnim1;
+  const PointGrid firstRipple = st.YAnim2;
+  double last = 0;
+  for (const int periods : {1, 10, 1000, 100000}) {
+    const int ticks = 7 + periods * kTicksPerTimeUnit;
+    FlowState later = st;
+    for (int t = 7; t < ticks; ++t) AdvanceAnimationTime(later);
+    UpdateDisplacedLines(later);
+    double moved = 0;
+    for (int i = 1; i <= LastAnimatedStreamline(st); ++i) {
+      for (int j = 1; j <= st.nPts[i]; ++j) {
+        moved = std::max({moved, std::fabs(later.YAnim1(i, j) - first(i, j)),
+                          std::fabs(later.YAnim2(i, j) - firstRipple(i, j))});
+      }
+    }
+    const double drift = PeriodDrift(st, ticks);
+    EXPECT_LE(moved, drift) << periods;
+    EXPECT_GT(drift, last) << periods;
+    EXPECT_LT(drift, 1e-4) << periods;  // a small part of a pixel at any size
+    last = drift;
+  }
+  EXPECT_LT(PeriodDrift(st, 10000000), 2e-4);
+}
+
+// Of the segments near the contour, those whose pixels may drift over a lesson's time are few;
+// none without any drift at all but those at the picture's edge.
+TEST(ContourCuts, FewSegmentsMayDrift) {
+  FlowState st = Recomputed(testing::HeavyTexts());
+  RasterImage picture(600, 400, kPlotBackground);
+  StartPicture(picture.raster(), st);
+  const Raster& raster = picture.raster();
+  const std::vector<PointRun> runs = RunsThatCanReach(
+      st, raster.Map(), SpansOfColor(raster, kContourColor), raster.width(), raster.height());
+  AdvanceToFrame(st, 3);
+  const auto segments = [](const std::vector<PointRun>& r) {
+    int n = 0;
+    for (const PointRun& run : r) n += run.last - run.first;
+    return n;
+  };
+  const int near = segments(runs);
+  const int drifting = segments(
+      DriftingSegments(st, runs, raster.Map(), 600, 400, PeriodDrift(st, 10000000)).Runs());
+  EXPECT_GT(near, 100);
+  EXPECT_LT(drifting * 20, near) << drifting << " of " << near;
+  EXPECT_EQ(segments(DriftingSegments(st, runs, raster.Map(), 600, 400, 0).Runs()), 0);
 }
 
 // Where a colour lies, column by column, on a picture whose rows are longer than its width: the
