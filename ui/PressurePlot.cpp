@@ -7,15 +7,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/AxisTicks.hpp"
+
 namespace {
 
-// A step of 1, 2 or 5 times a power of ten, near raw.
-double NiceStep(double raw) {
-  if (!(raw > 0) || !std::isfinite(raw)) return 1;
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
-  const double m = raw / power;
-  return (m < 1.5 ? 1 : m < 3.5 ? 2 : m < 7.5 ? 5 : 10) * power;
-}
+using jouk::NiceStep;
 
 // Tick text without trailing noise: 0.30000000000000004 shows as 0.3.
 QString TickText(double v, double step) {
@@ -113,8 +109,8 @@ void PressurePlot::paintEvent(QPaintEvent*) {
   }
 }
 
-// Grid and tick labels: x/c every 0.1, labelled every 0.2; −Cp at the nice step, the zero line
-// darker; then the frame around the plot.
+// Grid and tick labels: x/c every 0.1, labelled every 0.2; −Cp at the multiples of the nice
+// step, so that 0 is among them, the zero line darker; then the frame around the plot.
 void PressurePlot::PaintGrid(QPainter& painter, const Axes& a) const {
   painter.setFont(font());
   for (int i = 0; i <= 10; ++i) {
@@ -128,10 +124,8 @@ void PressurePlot::PaintGrid(QPainter& painter, const Axes& a) const {
                        label);
     }
   }
-  const int ticks = static_cast<int>(std::lround((a.top - a.bottom) / a.step));
-  for (int i = 0; i <= ticks && i <= 50; ++i) {
-    const double v = a.bottom + i * a.step;
-    painter.setPen(QPen(std::fabs(v) < a.step * 1e-6 ? a.axis : a.grid, 1));
+  for (const double v : jouk::AxisTicks(a.bottom, a.top, a.step)) {
+    painter.setPen(QPen(v == 0 ? a.axis : a.grid, 1));
     painter.drawLine(QPointF(a.plot.left(), a.Y(v)), QPointF(a.plot.right(), a.Y(v)));
     painter.setPen(a.text);
     painter.drawText(QRectF(0, a.Y(v) - a.line / 2, a.plot.left() - 5, a.line),
