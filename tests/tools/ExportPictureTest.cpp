@@ -3,6 +3,7 @@
 // window's flow and against the PNG.
 #include <QLineEdit>
 #include <QProcess>
+#include <QSet>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <tuple>
 #include <vector>
 
 #include "export/ExportPictures.hpp"
@@ -212,6 +214,90 @@ class ExportPictureTest : public QObject {
       QVERIFY2(file.readAll() == run.out, qPrintable(save.file));
     }
     QVERIFY(w.messages.isEmpty());
+  }
+
+  // With a pen of 1, 3 or 8 pixels the window's saved picture and animation are the exporter's,
+  // and hold the three colours only; another extension of the image writer's is written in its
+  // format, any other refused with the formats offered, the name never changed.
+  void windowSavesWithAPenAndOtherFormats() {
+    const QStringList parameters{"--alpha", "12", "--nsl", "6"};
+    StartedWindow w(parameters, 7);
+    auto* menu = w.form.findChild<PlotMenu*>(QStringLiteral("PlotMenu"));
+    QString answer;
+    int pen = 1;
+    menu->SetFileChooser(
+        [&](const QString&, const QString&, const QStringList&, QString*, int* chosen) {
+          if (chosen != nullptr) *chosen = pen;
+          return answer;
+        });
+    for (const int p : {1, 3, 8}) {
+      pen = p;
+      const QString n = QString::number(p);
+      for (const auto& [item, file, format] :
+           {std::tuple{"Mn_SavePicture", "pen.png", QStringList{"--format", "png", "--time", "0.7"}},
+            std::tuple{"Mn_SaveAnimation", "pen.gif", QStringList{"--format", "gif"}}}) {
+        answer = dir_.filePath(n + QLatin1String(file));
+        Child<QAction>(*menu, item)->trigger();
+        QFile saved(answer);
+        QVERIFY2(saved.open(QIODevice::ReadOnly), qPrintable(answer));
+        const Run run = Export(parameters + format + QStringList{"--pen", n});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(saved.readAll() == run.out, qPrintable(answer));
+      }
+      QImage image(dir_.filePath(n + QLatin1String("pen.png")));
+      QSet<QRgb> colours;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y) | 0xff000000u);
+      }
+      QCOMPARE(colours, (QSet<QRgb>{kBackground, kContour, kStreamline}));
+    }
+    pen = 3;
+    answer = dir_.filePath(QStringLiteral("picture.bmp"));
+    Child<QAction>(*menu, "Mn_SavePicture")->trigger();
+    QImage bmp(answer, "BMP");
+    QCOMPARE(bmp.size(), QSize(600, 400));
+    QImage png(dir_.filePath(QStringLiteral("3pen.png")));
+    QCOMPARE(bmp.convertToFormat(QImage::Format_RGB32), png.convertToFormat(QImage::Format_RGB32));
+    QVERIFY(w.messages.isEmpty());
+    answer = dir_.filePath(QStringLiteral("picture.xyz"));
+    Child<QAction>(*menu, "Mn_SavePicture")->trigger();
+    QCOMPARE(w.messages.size(), 1);
+    QVERIFY2(w.messages[0].contains(QStringLiteral("svg, ")) &&
+                 w.messages[0].contains(QStringLiteral("png")) &&
+                 w.messages[0].contains(QStringLiteral("not as .xyz")),
+             qPrintable(w.messages[0]));
+    QVERIFY(!QFile::exists(answer));
+    QVERIFY(!QFile::exists(answer + QStringLiteral(".png")));
+  }
+
+  // The SVG's description holds the exporter's command line that makes the very same file: from
+  // the exporter, and from the window's save.
+  void svgDescriptionMakesTheSameFileAgain() {
+    const QStringList parameters{"--alpha", "7 deg", "--delta", "0,12", "--nsl", "3.7"};
+    const Run first = Export(parameters + QStringList{"--format", "svg", "--time", "12345.6",
+                                                        "--size", "900x600"});
+    QCOMPARE(first.status, 0);
+    StartedWindow w(parameters, 13);
+    auto* menu = w.form.findChild<PlotMenu*>(QStringLiteral("PlotMenu"));
+    const QString saved = dir_.filePath(QStringLiteral("described.svg"));
+    menu->SetFileChooser(
+        [&](const QString&, const QString&, const QStringList&, QString*, int*) { return saved; });
+    Child<QAction>(*menu, "Mn_SavePicture")->trigger();
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    for (const QByteArray& svg : {first.out, file.readAll()}) {
+      const Svg parsed = ParseSvg(svg);
+      const qsizetype at = parsed.desc.indexOf(QStringLiteral("Made by: joukowsky-export "));
+      QVERIFY2(at >= 0, qPrintable(parsed.desc));
+      const QString command = parsed.desc.mid(at + 9);
+      QProcess shell;
+      shell.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"), QStringLiteral("\"$0\"") + command.mid(16),
+                   QStringLiteral(JOUK_EXPORT_EXE)});
+      QVERIFY(shell.waitForFinished(60000));
+      QCOMPARE(shell.exitCode(), 0);
+      QVERIFY2(shell.readAllStandardOutput() == svg, qPrintable(command));
+    }
   }
 
   void pngEqualsTheWindowAfterStartAndTicks_data() {
