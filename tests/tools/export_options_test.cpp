@@ -62,7 +62,8 @@ TEST(ExportOptions, PictureOptions) {
 
   // The time counts ticks of 0.1 whatever the decimal rounding of its text; "-" is stdout.
   for (const auto& [time, ticks] : std::vector<std::pair<std::string, int>>{
-           {"0", 0}, {"0.3", 3}, {"0.7", 7}, {"1e-1", 1}, {"2.9999999999", 30}, {"1000", 10000}}) {
+           {"0", 0}, {"0.3", 3}, {"0.7", 7}, {"1e-1", 1}, {"2.9999999999", 30}, {"1000", 10000},
+           {"1000000", 10000000}, {"999999.9", 9999999}}) {
     ExportOptions t;
     ASSERT_TRUE(
         ParseExportOptions({"--format=svg", "--time", time, "--output=-", "--size=3X2"}, t, error))
@@ -103,7 +104,12 @@ TEST(ExportOptions, RejectsBadOptionsAndValuesOnOneLine) {
       {"--format=png", "--size", "999999x666666"},
       {"--format=svg", "--time", "0.15"},
       {"--format=svg", "--time", "-0.1"},
-      {"--format=svg", "--time", "1000.1"},
+      {"--format=svg", "--time", "1000000.1"},
+      {"--format=png", "--pen", "0"},
+      {"--format=png", "--pen", "17"},
+      {"--format=gif", "--pen", "2.5"},
+      {"--format=svg", "--pen", "2"},
+      {"--format=csv", "--pen", "2"},
       {"--format=svg", "--time", "1e300"},
       {"--format=svg", "--time", "nan"},
       {"--format=svg", "--time", "inf"},
@@ -124,6 +130,23 @@ TEST(ExportOptions, RejectsBadOptionsAndValuesOnOneLine) {
     EXPECT_FALSE(error.empty()) << args.back();
     EXPECT_EQ(error.find_first_of("\n\r"), std::string::npos) << error;
   }
+}
+
+// The pen of the raster pictures: 1 by default, any whole width from 1 to 16 for PNG and GIF.
+TEST(ExportOptions, PenOfTheRasterPictures) {
+  EXPECT_EQ(ExportOptions().pen, 1);
+  for (const auto& [format, pen] : std::vector<std::pair<std::string, int>>{
+           {"png", 1}, {"png", 3}, {"gif", 8}, {"gif", 16}}) {
+    ExportOptions opts;
+    std::string error;
+    EXPECT_TRUE(ParseExportOptions({"--format", format, "--pen", std::to_string(pen)}, opts, error))
+        << error;
+    EXPECT_EQ(opts.pen, pen);
+  }
+  ExportOptions opts;
+  std::string error;
+  EXPECT_FALSE(ParseExportOptions({"--format", "svg", "--pen", "2"}, opts, error));
+  EXPECT_EQ(error, "--pen applies to the raster pictures only (--format png or gif).");
 }
 
 }  // namespace
