@@ -7,7 +7,8 @@ namespace jouk {
 QString NoteText(const ReadingNote& note) {
   NoteWords words = WordsOf(note);
   if (words.last) words.places.push_back(TranslatedMessage(*words.last).toStdString());
-  return QString::fromStdString(FillPlaces(TranslatedMessage(words.id).toStdString(), words.places));
+  return QString::fromStdString(
+      FillPlaces(TranslatedMessage(words.id).toStdString(), words.places));
 }
 
 }  // namespace jouk

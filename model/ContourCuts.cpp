@@ -136,15 +136,15 @@ double PeriodDrift(const FlowState& st, int ticks) {
   farthest /= shortest;
   const auto ulp = [](double v) { return std::nextafter(v, HUGE_VAL) - v; };
   // The clock: n additions, each off by half an ulp of the time, and the step's own error.
-  const double stepError = std::fabs(std::fma(kTicksPerTimeUnit, an.dtAnim, -1.0)) /
-                           kTicksPerTimeUnit;
+  const double stepError =
+      std::fabs(std::fma(kTicksPerTimeUnit, an.dtAnim, -1.0)) / kTicksPerTimeUnit;
   const double clock = n * (ulp(latest) / 2 + stepError);
   // The phase x/L − t, its product with 2π (whose error grows with the turns) and the sine.
   const double phase = farthest + latest;
   const double angle = std::fabs(st.TwoPi) * (clock + 2 * ulp(phase)) + 4 * ulp(8 * phase) +
                        1e-15 * phase + 4 * ulp(1.0);
-  const double amp = std::fabs(an.AmpLong) + std::max(std::fabs(an.AmpShort1),
-                                                      std::fabs(an.AmpShort2));
+  const double amp =
+      std::fabs(an.AmpLong) + std::max(std::fabs(an.AmpShort1), std::fabs(an.AmpShort2));
   return 2 * (amp * angle + 8 * ulp(1.0 + 2 * amp));
 }
 
@@ -180,8 +180,7 @@ int RowOf(const DeviceMap& map, double x, double y) {
 struct PointDrift {
   DriftRange line1, line2;
   bool steady() const {
-    return line1.inside && line2.inside && line1.rowLo == line1.rowHi &&
-           line2.rowLo == line2.rowHi;
+    return line1.inside && line2.inside && line1.rowLo == line1.rowHi && line2.rowLo == line2.rowHi;
   }
 };
 

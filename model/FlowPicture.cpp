@@ -49,7 +49,6 @@ namespace {
 // Ticks from which the replay draws, after the first period of frames, only what may drift.
 constexpr int kPeriodsBeforeDrift = 3;
 
-
 // The erase passes of frames 1..ticks−1 that can change a pixel: those of the first period in
 // full over the segments that can reach the contour; each later frame is the frame of the first
 // period a whole number of periods before it but for the roundings, so only the segments whose
@@ -57,10 +56,9 @@ constexpr int kPeriodsBeforeDrift = 3;
 // again (the others set exactly the pixels that frame set, which its own erase pass has already
 // painted). Those are pruned again after 2, 4, 8, … periods, as the contour's pixels go.
 void EraseFramesBeforeTheLast(Raster& raster, FlowState& st, int ticks) {
-  DisplacedRunPainter nearContour(RunsThatCanReach(st, raster.Map(),
-                                                   SpansOfColor(raster, kContourColor),
-                                                   raster.width(), raster.height(),
-                                                   raster.PenWidth()));
+  DisplacedRunPainter nearContour(
+      RunsThatCanReach(st, raster.Map(), SpansOfColor(raster, kContourColor), raster.width(),
+                       raster.height(), raster.PenWidth()));
   const bool drifting = ticks > kPeriodsBeforeDrift * kTicksPerTimeUnit;
   const double drift = drifting ? PeriodDrift(st, ticks) : 0;
   std::vector<DriftingSegments> classes;  // by frame of the first period
@@ -70,8 +68,8 @@ void EraseFramesBeforeTheLast(Raster& raster, FlowState& st, int ticks) {
     if (!drifting || tick <= kTicksPerTimeUnit) {
       if (!nearContour.runs().empty()) nearContour.Draw(raster, st, kPlotBackground);
       if (drifting) {
-        classes.emplace_back(st, nearContour.runs(), raster.Map(), raster.width(),
-                                      raster.height(), drift);
+        classes.emplace_back(st, nearContour.runs(), raster.Map(), raster.width(), raster.height(),
+                             drift);
       }
       continue;
     }
@@ -80,7 +78,7 @@ void EraseFramesBeforeTheLast(Raster& raster, FlowState& st, int ticks) {
       nextPrune *= 2;
     }
     classes[static_cast<std::size_t>((tick - 1) % kTicksPerTimeUnit)].Draw(raster, st,
-                                                                             kPlotBackground);
+                                                                           kPlotBackground);
   }
 }
 

@@ -1,10 +1,10 @@
 // The texts the model has for people, each under an id: why a recompute refused its parameters,
 // why the lift could not be computed, the notes on the edges a lift result leaves out and the
 // notes on texts not read as typed or cut by the recompute (a fractional count of streamlines,
-// streamlines ended by the point arrays' capacity) and the mark of a text not yet applied. One table holds every text in English with the context a
-// translation files it under; the window shows the translation of the id's text in the user's
-// language, the exporter the English text, so editing a text here edits it for both, and a test
-// finds any id whose translation is missing.
+// streamlines ended by the point arrays' capacity) and the mark of a text not yet applied. One
+// table holds every text in English with the context a translation files it under; the window shows
+// the translation of the id's text in the user's language, the exporter the English text, so
+// editing a text here edits it for both, and a test finds any id whose translation is missing.
 #pragma once
 
 #include <cstddef>
@@ -46,16 +46,17 @@ enum class MessageId : std::size_t {
   kPreviousSectionKept,
   kReadEmpty,
   kReadNoNumber,
-  kReadComma,  // "%1": the number read
-  kReadRest,   // "%1": the number read, "%2": the text after it
-  kCountTaken,  // "%1": the whole number of streamlines drawn
+  kReadComma,          // "%1": the number read
+  kReadRest,           // "%1": the number read, "%2": the text after it
+  kCountTaken,         // "%1": the whole number of streamlines drawn
   kPointCapacityEdge,  // "%1": the capacity, "%2": where the lines end, "%3": the step that fits
   kPointCapacity,      // the same without a step that fits
   kNotAppliedYet,      // a text changed since the last recompute
 };
 
 // Number of ids: they run from 0 to kMessageCount − 1 in the order above.
-inline constexpr std::size_t kMessageCount = static_cast<std::size_t>(MessageId::kNotAppliedYet) + 1;
+inline constexpr std::size_t kMessageCount =
+    static_cast<std::size_t>(MessageId::kNotAppliedYet) + 1;
 
 // A text of the table: the context its translation is filed under and the English text, where
 // "%1", "%2", … mark the places its caller fills.

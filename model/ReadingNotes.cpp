@@ -73,11 +73,11 @@ NoteWords WordsOf(const ReadingNote& note) {
     case ReadingNote::kNotReadWhole:
       break;
     case ReadingNote::kNotInTable:
-      return {MessageId::kNotInTable,
-              {NumberToText(note.delta), NumberToText(note.gamma), NumberToText(GridKey(0)),
-               NumberToText(kLargestThickness), NumberToText(kLargestCamber),
-               NumberToText(kGridStep)},
-              note.flatPlate ? MessageId::kFlatPlateComputed : MessageId::kPreviousSectionKept};
+      return {
+          MessageId::kNotInTable,
+          {NumberToText(note.delta), NumberToText(note.gamma), NumberToText(GridKey(0)),
+           NumberToText(kLargestThickness), NumberToText(kLargestCamber), NumberToText(kGridStep)},
+          note.flatPlate ? MessageId::kFlatPlateComputed : MessageId::kPreviousSectionKept};
     case ReadingNote::kFractionalCount:
       return {MessageId::kCountTaken, {std::to_string(note.count)}};
     case ReadingNote::kPointCapacity: {

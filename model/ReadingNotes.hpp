@@ -33,8 +33,8 @@ NumberReading ReadNumber(const std::string& text);
 
 struct ReadingNote {
   enum Kind {
-    kNotReadWhole,  // the text was read up to its leading number, or as 0 without one
-    kNotInTable,    // the thickness and camber pair is not a row of the section table
+    kNotReadWhole,     // the text was read up to its leading number, or as 0 without one
+    kNotInTable,       // the thickness and camber pair is not a row of the section table
     kFractionalCount,  // the count of streamlines has a fraction; its whole part is drawn
     kPointCapacity,    // streamlines end at the point arrays' capacity (a note on the dR box)
   };
@@ -43,8 +43,8 @@ struct ReadingNote {
   NumberReading reading;  // how its text was read
   double delta = 0;       // for kNotInTable: the pair asked for,
   double gamma = 0;
-  bool flatPlate = false;  // and whether the section kept is the flat plate (Eps = Mu = 0)
-  int count = 0;           // for kFractionalCount: the whole number used
+  bool flatPlate = false;     // and whether the section kept is the flat plate (Eps = Mu = 0)
+  int count = 0;              // for kFractionalCount: the whole number used
   CapacityCut capacity = {};  // for kPointCapacity: where the streamlines end,
   std::optional<double> fittingStep = std::nullopt;  // and the smallest step that reaches the edge
 };

@@ -99,6 +99,21 @@ if (StagnationPointOnCircle(f, Pi)) return std::nullopt; | if (StagnationPointOn
 if (edges.trailing && edges.leading) | if (edges.trailing || edges.leading) | one omitted edge noted as both
 if (!result.ok) return {}; | if (false) return {}; | a failed result's edges noted
 if (edges.leading) notes.push_back(MessageId::kLeadingEdgeOffCurves); | if (edges.trailing) notes.push_back(MessageId::kLeadingEdgeOffCurves); | the curves' nose note on the trailing edge's flag
+if (n < StreamlineCapacity(i)) continue; | if (n <= StreamlineCapacity(i)) continue; | a full streamline not counted as cut
+return i <= 2 ? kLastPoint : 2 * kMaxHalfPoints - 1; | return i <= 2 ? kLastPoint : 2 * kMaxHalfPoints; | a further streamline's capacity one point too large
+if (x < st.Olcek && std::fabs(st.YS(i, j)) < (2.0 / 3.0) * st.Olcek) ends.push_back(x); | if (std::fabs(st.YS(i, j)) < (2.0 / 3.0) * st.Olcek) ends.push_back(x); | an end beyond the picture's edge counted as cut short
+if (i > 2) addEnd(i, 1); | if (i > 2) addEnd(i, n); | the upstream end of a further streamline left out
+for (const int m : {1, 2, 5}) { | for (const int m : {1, 5}) { | the ladder without its twos
+constexpr double kHighestShare = 10; | constexpr double kHighestShare = 0.001; | the ladder ends below any step that fits
+note.count = LastStreamline(st, count.value); | note.count = RoundHalfEven(count.value); | the count drawn taken as the rounded count
+NumberToText(std::round(note.capacity.reach * 100) / 100) | NumberToText(std::round(note.capacity.reach * 10) / 10) | the reach to one decimal
+pending[k] = applied.*kParameters[k].text != shown.*kParameters[k].text; | pending[k] = applied.*kParameters[k].text == shown.*kParameters[k].text; | applied and pending boxes swapped
+const double first = std::ceil(low / step - kSlack); | const double first = std::floor(low / step); | the first tick below the range
+(m < 1.5 ? 1 : m < 3.5 ? 2 : m < 7.5 ? 5 : 10) | (m < 1.5 ? 1 : m < 3 ? 2 : m < 7.5 ? 5 : 10) | a nice step of two up to 3 only
+return 2 * (amp * angle + 8 * ulp(1.0 + 2 * amp)); | return 0 * (amp * angle + 8 * ulp(1.0 + 2 * amp)); | no drift allowed between periods
+const double clock = n * (ulp(latest) / 2 + stepError); | const double clock = ulp(latest) / 2 + stepError; | the clock's error of one addition only
+if (a.steady() && b.steady()) continue; | if (a.steady() || b.steady()) continue; | a segment with one steady end taken as steady
+if (!drifting || tick <= kTicksPerTimeUnit) { | if (!drifting || tick < kTicksPerTimeUnit) { | the first period one frame short
 EOF
 )
 

@@ -40,7 +40,8 @@ QString AskForFile(QWidget* parent, const QString& caption, const QString& fileN
       penBox->setRange(jouk::kMinPen, jouk::kMaxPen);
       penBox->setValue(*pen);
       penBox->setSuffix(PlotMenu::tr(" px"));
-      auto* label = new QLabel(PlotMenu::tr("Pen width (PNG, GIF and other raster files):"), &dialog);
+      auto* label =
+          new QLabel(PlotMenu::tr("Pen width (PNG, GIF and other raster files):"), &dialog);
       label->setBuddy(penBox);
       const int row = grid->rowCount();
       grid->addWidget(label, row, 0);

@@ -13,8 +13,8 @@ namespace {
 TEST(AxisTicks, NiceStepsAreOneTwoOrFiveTimesAPowerOfTen) {
   const struct {
     double raw, step;
-  } rows[] = {{1.33, 1}, {1.5, 2}, {3.49, 2}, {3.5, 5}, {7.49, 5}, {7.5, 10}, {0.16, 0.2},
-              {0.3, 0.2}, {1, 1}, {0, 1}, {-2, 1}};
+  } rows[] = {{1.33, 1},   {1.5, 2},   {3.49, 2}, {3.5, 5}, {7.49, 5}, {7.5, 10},
+              {0.16, 0.2}, {0.3, 0.2}, {1, 1},    {0, 1},   {-2, 1}};
   for (const auto& r : rows) EXPECT_EQ(NiceStep(r.raw), r.step) << r.raw;
 }
 

@@ -37,14 +37,14 @@ TEST(PointCapacity, LadderStepsAreTheNextOfOneTwoFive) {
   const struct {
     double step;
     const char* next;
-  } rows[] = {{0.0005, "0.001"}, {0.001, "0.002"}, {0.0011, "0.002"}, {0.002, "0.005"},
+  } rows[] = {{0.0005, "0.001"}, {0.001, "0.002"}, {0.0011, "0.002"},  {0.002, "0.005"},
               {0.005, "0.01"},   {0.01, "0.02"},   {1, "2"},           {4.9, "5"},
               {5, "10"},         {20, "50"},       {1e-7, "0.0000002"}};
   for (const auto& r : rows) EXPECT_EQ(NextLadderStep(r.step), r.next) << r.step;
 }
 
-// The heaviest set: every further streamline ends at its capacity; at dR 0.0005 the further ones end
-// about x = ±1.55 of the ±3 picture, at dR 0.001 about ±2.7; dR 0.002 has room for all.
+// The heaviest set: every further streamline ends at its capacity; at dR 0.0005 the further ones
+// end about x = ±1.55 of the ±3 picture, at dR 0.001 about ±2.7; dR 0.002 has room for all.
 TEST(PointCapacity, TheHeaviestSetEndsShortOfTheEdge) {
   const struct {
     const char* dR;
@@ -69,7 +69,9 @@ TEST(PointCapacity, TheStepFoundIsTheSmallestThatFits) {
     const char* scale;
     const char* dR;
     double fits;
-  } rows[] = {{"2", "0.0005", 0.001}, {"3", "0.0001", 0.002}, {"6", "0.001", 0.005},
+  } rows[] = {{"2", "0.0005", 0.001},
+              {"3", "0.0001", 0.002},
+              {"6", "0.001", 0.005},
               {"10", "0.001", 0.005}};
   for (const auto& r : rows) {
     const auto st = Solved(Heavy(r.scale, r.dR));
@@ -129,8 +131,8 @@ TEST(CutNotes, AFractionalCountTellsTheCountDrawn) {
       continue;
     }
     ASSERT_NE(note, nullptr) << r.text;
-    EXPECT_EQ(EnglishNote(*note), "Taken as " + std::to_string(r.drawn) +
-                                      ": streamlines are counted in whole numbers");
+    EXPECT_EQ(EnglishNote(*note),
+              "Taken as " + std::to_string(r.drawn) + ": streamlines are counted in whole numbers");
   }
 }
 

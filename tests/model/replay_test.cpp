@@ -12,9 +12,9 @@
 #include "model/ContourCuts.hpp"
 #include "model/FlowPicture.hpp"
 #include "model/Mdl_Common.hpp"
-#include "tests/common/ParameterSets.hpp"
 #include "model/Raster.hpp"
 #include "model/Recompute.hpp"
+#include "tests/common/ParameterSets.hpp"
 
 namespace jouk {
 namespace {
@@ -305,9 +305,8 @@ TEST(WindowReplay, MatchesEveryErasePassNearTheContourOverALesson) {
     StartPicture(raster, played);
     ResetAnimationClock(played, kTickIntervalMs);
     DrawDisplacedLines(raster, played, kPlotBackground);
-    DisplacedRunPainter near(RunsThatCanReach(played, raster.Map(),
-                                              SpansOfColor(raster, kContourColor), width, height,
-                                              pen));
+    DisplacedRunPainter near(RunsThatCanReach(
+        played, raster.Map(), SpansOfColor(raster, kContourColor), width, height, pen));
     for (int tick = 1; tick < ticks; ++tick) {
       AdvanceAnimationTime(played);
       near.Draw(raster, played, kPlotBackground);

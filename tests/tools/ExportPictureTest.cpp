@@ -3,8 +3,8 @@
 // window's flow and against the PNG.
 #include <QLineEdit>
 #include <QProcess>
-#include <QSet>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QXmlStreamReader>
@@ -234,7 +234,8 @@ class ExportPictureTest : public QObject {
       pen = p;
       const QString n = QString::number(p);
       for (const auto& [item, file, format] :
-           {std::tuple{"Mn_SavePicture", "pen.png", QStringList{"--format", "png", "--time", "0.7"}},
+           {std::tuple{"Mn_SavePicture", "pen.png",
+                       QStringList{"--format", "png", "--time", "0.7"}},
             std::tuple{"Mn_SaveAnimation", "pen.gif", QStringList{"--format", "gif"}}}) {
         answer = dir_.filePath(n + QLatin1String(file));
         Child<QAction>(*menu, item)->trigger();
@@ -274,8 +275,8 @@ class ExportPictureTest : public QObject {
   // the exporter, and from the window's save.
   void svgDescriptionMakesTheSameFileAgain() {
     const QStringList parameters{"--alpha", "7 deg", "--delta", "0,12", "--nsl", "3.7"};
-    const Run first = Export(parameters + QStringList{"--format", "svg", "--time", "12345.6",
-                                                        "--size", "900x600"});
+    const Run first = Export(
+        parameters + QStringList{"--format", "svg", "--time", "12345.6", "--size", "900x600"});
     QCOMPARE(first.status, 0);
     StartedWindow w(parameters, 13);
     auto* menu = w.form.findChild<PlotMenu*>(QStringLiteral("PlotMenu"));

@@ -61,9 +61,15 @@ TEST(ExportOptions, PictureOptions) {
   EXPECT_EQ(opts.output, "flow.png");
 
   // The time counts ticks of 0.1 whatever the decimal rounding of its text; "-" is stdout.
-  for (const auto& [time, ticks] : std::vector<std::pair<std::string, int>>{
-           {"0", 0}, {"0.3", 3}, {"0.7", 7}, {"1e-1", 1}, {"2.9999999999", 30}, {"1000", 10000},
-           {"1000000", 10000000}, {"999999.9", 9999999}}) {
+  for (const auto& [time, ticks] :
+       std::vector<std::pair<std::string, int>>{{"0", 0},
+                                                {"0.3", 3},
+                                                {"0.7", 7},
+                                                {"1e-1", 1},
+                                                {"2.9999999999", 30},
+                                                {"1000", 10000},
+                                                {"1000000", 10000000},
+                                                {"999999.9", 9999999}}) {
     ExportOptions t;
     ASSERT_TRUE(
         ParseExportOptions({"--format=svg", "--time", time, "--output=-", "--size=3X2"}, t, error))
@@ -135,8 +141,8 @@ TEST(ExportOptions, RejectsBadOptionsAndValuesOnOneLine) {
 // The pen of the raster pictures: 1 by default, any whole width from 1 to 16 for PNG and GIF.
 TEST(ExportOptions, PenOfTheRasterPictures) {
   EXPECT_EQ(ExportOptions().pen, 1);
-  for (const auto& [format, pen] : std::vector<std::pair<std::string, int>>{
-           {"png", 1}, {"png", 3}, {"gif", 8}, {"gif", 16}}) {
+  for (const auto& [format, pen] :
+       std::vector<std::pair<std::string, int>>{{"png", 1}, {"png", 3}, {"gif", 8}, {"gif", 16}}) {
     ExportOptions opts;
     std::string error;
     EXPECT_TRUE(ParseExportOptions({"--format", format, "--pen", std::to_string(pen)}, opts, error))

@@ -39,10 +39,11 @@ class LessonTest : public QObject {
     StartWithTexts(w.form, texts);
     QVERIFY(w.messages.isEmpty());
     auto* dR = Child<ParameterTextBox>(w.form, "Text_dR");
-    QVERIFY2(dR->Note().startsWith(QStringLiteral("Streamlines end at 5000 points, at about x = ±")),
-             qPrintable(dR->Note()));
-    QVERIFY(dR->Note().endsWith(
-        QStringLiteral("; dR 0.002 or more reaches the edge of the picture")));
+    QVERIFY2(
+        dR->Note().startsWith(QStringLiteral("Streamlines end at 5000 points, at about x = ±")),
+        qPrintable(dR->Note()));
+    QVERIFY(
+        dR->Note().endsWith(QStringLiteral("; dR 0.002 or more reaches the edge of the picture")));
     QCOMPARE(Child<ParameterTextBox>(w.form, "Text_kMax")->Note(),
              QStringLiteral("Taken as 19: streamlines are counted in whole numbers"));
     texts.dR = "0.002";
@@ -109,10 +110,9 @@ class LessonTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(lift));
     const QRect screen = w.form.screen()->availableGeometry();
     const QSize size = lift->frameGeometry().size();
-    const auto at = jouk::CompanionPosition({main.x(), main.y(), main.width(), main.height()},
-                                            size.width(), size.height(),
-                                            {screen.x(), screen.y(), screen.width(),
-                                             screen.height()});
+    const auto at = jouk::CompanionPosition(
+        {main.x(), main.y(), main.width(), main.height()}, size.width(), size.height(),
+        {screen.x(), screen.y(), screen.width(), screen.height()});
     if (at) {
       QCOMPARE(lift->frameGeometry().topLeft(), QPoint(at->x, at->y));
       const QRect plot(Child<PlotView>(w.form, "Picture3")->mapToGlobal(QPoint(0, 0)),

@@ -149,10 +149,8 @@ class PlotMenuTest : public QObject {
     // The points and the picture of the snapshot's flow, texts and ticks.
     QTemporaryDir dir;
     QString answer = dir.filePath(QStringLiteral("points.csv"));
-    menu.SetFileChooser(
-        [&answer](const QString&, const QString&, const QStringList&, QString*, int*) {
-          return answer;
-        });
+    menu.SetFileChooser([&answer](const QString&, const QString&, const QStringList&, QString*,
+                                  int*) { return answer; });
     Child<QAction>(menu, "Mn_SavePoints")->trigger();
     QCOMPARE(ReadAll(answer), QByteArray::fromStdString(jouk::StreamlinesCsv(*st)));
     answer = dir.filePath(QStringLiteral("picture.svg"));
@@ -161,10 +159,11 @@ class PlotMenuTest : public QObject {
     fresh.YAnim1 = jouk::PointGrid();
     fresh.YAnim2 = jouk::PointGrid();
     fresh.anim = jouk::AnimState();
-    QCOMPARE(ReadAll(answer), QByteArray::fromStdString(jouk::WindowSvg(
-                                  fresh, 3, PlotView::kImageWidth, PlotView::kImageHeight,
-                                  jouk::PictureDescription(texts, 3, PlotView::kImageWidth,
-                                                           PlotView::kImageHeight))));
+    QCOMPARE(
+        ReadAll(answer),
+        QByteArray::fromStdString(jouk::WindowSvg(
+            fresh, 3, PlotView::kImageWidth, PlotView::kImageHeight,
+            jouk::PictureDescription(texts, 3, PlotView::kImageWidth, PlotView::kImageHeight))));
     QCOMPARE(failed.count(), 0);
 
     // Into a folder that does not exist: refused with the reason, nothing written.
@@ -212,10 +211,8 @@ class PlotMenuTest : public QObject {
 
     QTemporaryDir dir;
     const QString answer = dir.filePath(QStringLiteral("missing/flow.png"));
-    menu->SetFileChooser(
-        [&answer](const QString&, const QString&, const QStringList&, QString*, int*) {
-          return answer;
-        });
+    menu->SetFileChooser([&answer](const QString&, const QString&, const QStringList&, QString*,
+                                   int*) { return answer; });
     Child<QAction>(*menu, "Mn_SavePicture")->trigger();
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].contains(QStringLiteral("No such file or directory")),
