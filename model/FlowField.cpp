@@ -33,10 +33,10 @@ namespace {
 constexpr double kOnSurface = 1e-7;
 constexpr double kAtSingularPoint = 1e-7;
 
-// ζ with a point within kAtSingularPoint·b of ±b set onto it.
-Complex SnappedToSingularPoints(Complex zeta, double b) {
-  for (const double edge : {b, -b}) {
-    if (std::abs(zeta - edge) < kAtSingularPoint * b) return edge;
+// ζ with a point within kAtSingularPoint·c of ±c set onto it.
+Complex SnappedToSingularPoints(Complex zeta, double c) {
+  for (const double edge : {c, -c}) {
+    if (std::abs(zeta - edge) < kAtSingularPoint * c) return edge;
   }
   return zeta;
 }
@@ -54,9 +54,14 @@ double FactorRatio(Complex z, Complex zs, Complex zeta, double edge, bool cancel
 }  // namespace
 
 FieldValue FieldAtCirclePoint(const FieldFlow& flow, Complex zeta) {
+  return FieldAtStagePoint(flow, zeta, flow.surface.b);
+}
+
+FieldValue FieldAtStagePoint(const FieldFlow& flow, Complex zeta, double c) {
   const SurfaceFlow& f = flow.surface;
   FieldValue v;
-  zeta = SnappedToSingularPoints(zeta, f.b);
+  const bool section = c == f.b;  // only there do the stagnation points meet ±c
+  zeta = SnappedToSingularPoints(zeta, c);
   v.circle = zeta;
   // z = (ζ − ζc)·e^{−iα}, the placement undone with the solver's own cos α and sin α.
   const Complex z = TurnByAngle(zeta - flow.centre, f.cosAlfa, f.sinAlfa);
@@ -68,9 +73,10 @@ FieldValue FieldAtCirclePoint(const FieldFlow& flow, Complex zeta) {
   }
   // ψ = U·y·(1 − a²/r²) + K·ln(r/a)
   v.psi = f.U * z.imag() * (1 - f.a * f.a / r2) + f.K * std::log(std::sqrt(r2) / f.a);
-  // V/U = |z − z₁|·|z − z₂|·|ζ|² / (|z|²·|ζ − b|·|ζ + b|)
-  const double rearRatio = FactorRatio(z, flow.rear, zeta, f.b, flow.trailingEdgeStagnant);
-  const double frontRatio = FactorRatio(z, flow.front, zeta, -f.b, flow.leadingEdgeStagnant);
+  // V/U = |z − z₁|·|z − z₂|·|ζ|² / (|z|²·|ζ − c|·|ζ + c|)
+  const double rearRatio = FactorRatio(z, flow.rear, zeta, c, section && flow.trailingEdgeStagnant);
+  const double frontRatio =
+      FactorRatio(z, flow.front, zeta, -c, section && flow.leadingEdgeStagnant);
   const double speed = rearRatio * frontRatio * std::norm(zeta) / r2;
   if (!std::isfinite(speed)) {
     v.bounded = false;

@@ -58,6 +58,11 @@ struct FieldValue {
 // The flow at the circle-plane point ζ (after placement).
 FieldValue FieldAtCirclePoint(const FieldFlow& flow, Complex zeta);
 
+// The flow around the intermediate body of the map's stage of length c = √t·b (model/FlowViews):
+// the same ψ, and V = |dw/dz| / |1 − c²/ζ²|, whose singular points are ±c; c = b is the section
+// (FieldAtCirclePoint), c = 0 the circle itself.
+FieldValue FieldAtStagePoint(const FieldFlow& flow, Complex zeta, double c);
+
 // The flow at the picture point P (main orientation): ζ = FlowCirclePoint(P), the preimage
 // outside the generating circle, then FieldAtCirclePoint.
 FieldValue EvaluateField(const FieldFlow& flow, Complex P);

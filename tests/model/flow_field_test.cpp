@@ -234,6 +234,25 @@ TEST(FlowField, APointInsideTheCircleLiesInsideTheSection) {
   }
 }
 
+TEST(FlowField, StagesRunFromTheCircleFlowToTheSection) {
+  const Solved s = Solve(ParameterTexts{});
+  const SurfaceFlow& f = s.flow.surface;
+  for (int k = 0; k < 12; ++k) {
+    const Complex zeta = s.flow.centre + std::polar(1.5 * f.a, kTwoPi * k / 12);
+    // c = 0: the circle's own speed |dw/dz| = |U·(1 − a²/z²) + iK/z|.
+    const Complex z = TurnByAngle(zeta - s.flow.centre, f.cosAlfa, f.sinAlfa);
+    const double circle = std::abs(f.U * (1.0 - f.a * f.a / (z * z)) + Complex(0, f.K) / z);
+    EXPECT_TRUE(Near(FieldAtStagePoint(s.flow, zeta, 0).speed, circle, 1e-14));
+    const FieldValue atB = FieldAtStagePoint(s.flow, zeta, f.b);
+    const FieldValue section = FieldAtCirclePoint(s.flow, zeta);
+    EXPECT_EQ(atB.speed, section.speed);
+    EXPECT_EQ(atB.psi, section.psi);
+    EXPECT_EQ(FieldAtStagePoint(s.flow, zeta, 0.5 * f.b).psi, section.psi);
+  }
+  // Half way the singular point c lies inside the circle: there no stagnation point cancels.
+  EXPECT_TRUE(FieldAtStagePoint(s.flow, 0.5 * f.b, 0.5 * f.b).inside);
+}
+
 TEST(FlowField, NoFieldWithoutASolvedFlow) {
   FlowState st;
   LoadInitialisation(st);
