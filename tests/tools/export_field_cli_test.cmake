@@ -1,6 +1,5 @@
 # joukowsky-export's probe, field picture and wind-tunnel view end to end: the probe's rows in
-# the order given, a point inside the section, the rejections (status 2, one line, nothing
-# written), the field picture as PNG at its size and as SVG with and without the pressure
+# the order given, a point inside the section, the field picture as PNG at its size and as SVG with and without the pressure
 # colours, and the tunnel view of the other formats.
 cmake_policy(VERSION 3.25)
 file(REMOVE_RECURSE "${WORK}")
@@ -37,35 +36,7 @@ if(NOT main STREQUAL tunnel)
   fail("probe at α 0: main '${main}', tunnel '${tunnel}'")
 endif()
 
-# Rejected: status 2, one line on standard error, nothing written, an existing file kept.
-file(WRITE ${WORK}/kept.png "kept")
-set(rejected
-  "--format|probe"
-  "--format|probe|--at|1"
-  "--format|probe|--at|1,y"
-  "--format|probe|--at|1;2"
-  "--at|1,2"
-  "--format|field"
-  "--format|field|--output|${WORK}/f.gif"
-  "--format|field|--map|2|--output|${WORK}/kept.png"
-  "--format|field|--size|601x400|--output|${WORK}/kept.png"
-  "--format|field|--kutta|40|--alpha|30|--output|${WORK}/kept.png"
-  "--format|png|--cp|--output|${WORK}/kept.png"
-  "--format|summary|--view|tunnel"
-  "--view|sideways"
-)
-foreach(case IN LISTS rejected)
-  string(REPLACE "|" ";" args "${case}")
-  execute_process(COMMAND ${EXE} ${args} OUTPUT_VARIABLE out ERROR_VARIABLE err
-                  RESULT_VARIABLE rc)
-  if(NOT rc EQUAL 2 OR NOT out STREQUAL "" OR NOT err MATCHES "^joukowsky-export: [^\n]+\n$")
-    fail("${case}: status ${rc}, stdout '${out}', stderr '${err}'")
-  endif()
-endforeach()
-file(READ ${WORK}/kept.png kept)
-if(NOT kept STREQUAL "kept" OR EXISTS ${WORK}/f.gif)
-  fail("a rejected run wrote its output")
-endif()
+# The rejections of the probe, the field and the view are among those of export_cli_test.
 
 # The field picture as PNG: the signature and the size in its header.
 foreach(map 0 0.5 1)
