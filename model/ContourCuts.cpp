@@ -137,7 +137,7 @@ double PeriodDrift(const FlowState& st, int ticks) {
   const auto ulp = [](double v) { return std::nextafter(v, HUGE_VAL) - v; };
   // The clock: n additions, each off by half an ulp of the time, and the step's own error.
   const double stepError =
-      std::fabs(std::fma(kTicksPerTimeUnit, an.dtAnim, -1.0)) / kTicksPerTimeUnit;
+      std::fabs(std::fma(kTicksPerTimeUnit, std::fabs(an.dtAnim), -1.0)) / kTicksPerTimeUnit;
   const double clock = n * (ulp(latest) / 2 + stepError);
   // The phase x/L − t, its product with 2π (whose error grows with the turns) and the sine.
   const double phase = farthest + latest;

@@ -59,7 +59,7 @@ std::vector<PointRun> RunsThatCanReach(const FlowState& st, const DeviceMap& map
 // same point of the frame a whole number of periods (10 ticks) earlier, from the roundings of
 // the clock and of the displacement's formula: the clock's additions are each off by at most half
 // an ulp of the time and the step itself by |10·dtAnim − 1| / 10, the phase is formed in double
-// precision from a time below T = ticks·dtAnim + 1, and |AmpLong| + max |AmpShort| bounds the
+// precision from a time below T = ticks·|dtAnim| + 1, and |AmpLong| + max |AmpShort| bounds the
 // rate at which a phase moves a point. Twice that bound, for safety. st holds the animation's
 // constants and clock step.
 double PeriodDrift(const FlowState& st, int ticks);

@@ -52,11 +52,19 @@ enum class MessageId : std::size_t {
   kPointCapacityEdge,  // "%1": the capacity, "%2": where the lines end, "%3": the step that fits
   kPointCapacity,      // the same without a step that fits
   kNotAppliedYet,      // a text changed since the last recompute
+  // The words of the flow field's readout at a point (context "FieldReadout").
+  kReadoutX,          // "x"
+  kReadoutY,          // "y"
+  kReadoutSpeed,      // "V/U"
+  kReadoutCp,         // "Cp"
+  kReadoutPsi,        // "ψ"
+  kReadoutInside,     // "inside the section"
+  kReadoutUnbounded,  // "unbounded"
 };
 
 // Number of ids: they run from 0 to kMessageCount − 1 in the order above.
 inline constexpr std::size_t kMessageCount =
-    static_cast<std::size_t>(MessageId::kNotAppliedYet) + 1;
+    static_cast<std::size_t>(MessageId::kReadoutUnbounded) + 1;
 
 // A text of the table: the context its translation is filed under and the English text, where
 // "%1", "%2", … mark the places its caller fills.
