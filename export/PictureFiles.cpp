@@ -34,23 +34,29 @@ std::string ShellWord(const std::string& text) {
 
 }  // namespace
 
-std::string PictureDescription(const ParameterTexts& texts, int ticks, int width, int height) {
-  const std::string time = NumberToText(ticks / static_cast<double>(kTicksPerTimeUnit));
+std::string PictureDescription(const ParameterTexts& texts, int ticks) {
   std::string text = "Joukowsky Streamlines " + std::string(kVersion) + ":";
+  for (const ParameterSpec& p : kParameters) {
+    text += ' ' + std::string(p.option + 2) + ' ' + texts.*p.text + ',';
+  }
+  return text + " time " + NumberToText(ticks / static_cast<double>(kTicksPerTimeUnit));
+}
+
+std::string WindowSvgDescription(const ParameterTexts& texts, int ticks, int width, int height) {
   std::string command = "joukowsky-export --format svg";
   bool carried = ticks >= 0 && ticks <= kMaxPictureTicks;
   for (const ParameterSpec& p : kParameters) {
     const std::string& value = texts.*p.text;
-    text += ' ' + std::string(p.option + 2) + ' ' + value + ',';
     command += ' ' + std::string(p.option) + ' ' + ShellWord(value);
     carried = carried && std::all_of(value.begin(), value.end(), [](char c) {
                 return !IsControlCharacter(c) && static_cast<unsigned char>(c) < 0x80;
               });
   }
-  text += " time " + time;
+  const std::string text = PictureDescription(texts, ticks);
   if (!carried) return text;
-  return text + ". Made by: " + command + " --time " + time + " --size " + std::to_string(width) +
-         "x" + std::to_string(height);
+  return text + ". Made by: " + command + " --time " +
+         NumberToText(ticks / static_cast<double>(kTicksPerTimeUnit)) + " --size " +
+         std::to_string(width) + "x" + std::to_string(height);
 }
 
 std::string WindowSvg(FlowState& st, int ticks, int width, int height,

@@ -24,13 +24,16 @@ inline constexpr int kMaxPen = 16;
 // window's animation, more than any lesson reaches.
 inline constexpr int kMaxPictureTicks = 1000000 * kTicksPerTimeUnit;
 
-// What an SVG picture of width × height pixels shows, for its description: program, version, the
-// eight texts and the time (ticks × 0.1), then the joukowsky-export command that makes the same
-// file, with every option written out ("joukowsky-export --format svg --delta 0.12 … --time 0.4
-// --size 600x400"), each text in single quotes unless it is plain. The command is left out when a
-// text holds a character the description cannot carry (outside printable ASCII) or the time is
-// beyond the exporter's.
-std::string PictureDescription(const ParameterTexts& texts, int ticks, int width, int height);
+// What a picture shows, for its description: program, version, the eight texts and the time
+// (ticks × 0.1).
+std::string PictureDescription(const ParameterTexts& texts, int ticks);
+
+// The description of the window's picture as an SVG of width × height pixels: PictureDescription,
+// then the joukowsky-export command that makes the same file, with every option written out
+// ("Made by: joukowsky-export --format svg --delta 0.12 … --time 0.4 --size 600x400"), each text
+// in single quotes unless it is plain. The command is left out when a text holds a character the
+// description cannot carry (outside printable ASCII) or the time is beyond the exporter's.
+std::string WindowSvgDescription(const ParameterTexts& texts, int ticks, int width, int height);
 
 // What a fresh window's plot holds after START and `ticks` ticks as SVG (see PictureSvg); st is
 // advanced to that frame.

@@ -104,7 +104,7 @@ return i <= 2 ? kLastPoint : 2 * kMaxHalfPoints - 1; | return i <= 2 ? kLastPoin
 if (x < st.Olcek && std::fabs(st.YS(i, j)) < (2.0 / 3.0) * st.Olcek) ends.push_back(x); | if (std::fabs(st.YS(i, j)) < (2.0 / 3.0) * st.Olcek) ends.push_back(x); | an end beyond the picture's edge counted as cut short
 if (i > 2) addEnd(i, 1); | if (i > 2) addEnd(i, n); | the upstream end of a further streamline left out
 for (const int m : {1, 2, 5}) { | for (const int m : {1, 5}) { | the ladder without its twos
-constexpr double kHighestShare = 10; | constexpr double kHighestShare = 0.001; | the ladder ends below any step that fits
+constexpr double kHighestShare = 10; | constexpr double kHighestShare = 0.0001; | the ladder ends below any step that fits
 note.count = LastStreamline(st, count.value); | note.count = RoundHalfEven(count.value); | the count drawn taken as the rounded count
 NumberToText(std::round(note.capacity.reach * 100) / 100) | NumberToText(std::round(note.capacity.reach * 10) / 10) | the reach to one decimal
 pending[k] = applied.*kParameters[k].text != shown.*kParameters[k].text; | pending[k] = applied.*kParameters[k].text == shown.*kParameters[k].text; | applied and pending boxes swapped

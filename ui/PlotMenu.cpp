@@ -193,7 +193,7 @@ std::string PlotMenu::PictureBytes(const QString& suffix, int pen, QString* erro
   const auto st = FreshCopy(*shown.flow);
   const int w = PlotView::kImageWidth, h = PlotView::kImageHeight;
   if (suffix == QLatin1String("svg")) {
-    return jouk::WindowSvg(*st, ticks, w, h, jouk::PictureDescription(shown.texts, ticks, w, h));
+    return jouk::WindowSvg(*st, ticks, w, h, jouk::WindowSvgDescription(shown.texts, ticks, w, h));
   }
   const QByteArray image = jouk::WindowImage(*st, ticks, w, h, pen, suffix.toLatin1());
   return std::string(image.constData(), static_cast<std::size_t>(image.size()));

@@ -3,9 +3,11 @@
 // tick counts and stores that hold an earlier run's lines.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/Animation.hpp"
@@ -368,6 +370,41 @@ TEST(ContourCuts, FewSegmentsMayDrift) {
   EXPECT_GT(near, 100);
   EXPECT_LT(drifting * 20, near) << drifting << " of " << near;
   EXPECT_EQ(segments(DriftingSegments(st, runs, raster.Map(), 600, 400, 0).Runs()), 0);
+}
+
+// A segment is kept exactly when one of its ends, on either line, may change its pixel row by the
+// drift (or leave the picture).
+TEST(ContourCuts, DriftingSegmentsAreThoseWithAnEndThatMayMove) {
+  FlowState st = Recomputed(testing::StartupTexts());
+  RasterImage picture(600, 400, kPlotBackground);
+  StartPicture(picture.raster(), st);
+  const DeviceMap& map = picture.raster().Map();
+  const std::vector<PointRun> runs = RunsThatCanReach(
+      st, map, SpansOfColor(picture.raster(), kContourColor), 600, 400);
+  AdvanceToFrame(st, 3);
+  const double drift = 0.001;  // a third of a pixel
+  const auto moves = [&](int i, int j) {
+    const DisplacedHeights h = DisplacedPoint(st.anim, st.TwoPi, st.XS(i, j), st.YS(i, j));
+    for (const double y : {h.y1, h.y2}) {
+      const DevicePoint lo = map.ToDevice(st.XS(i, j), y - drift);
+      const DevicePoint hi = map.ToDevice(st.XS(i, j), y + drift);
+      if (std::floor(lo.v) != std::floor(hi.v) || lo.v < 0 || hi.v >= 400) return true;
+    }
+    return false;
+  };
+  std::vector<std::pair<int, int>> expected, kept;
+  for (const PointRun& run : runs) {
+    for (int j = run.first; j < run.last; ++j) {
+      if (moves(run.streamline, j) || moves(run.streamline, j + 1)) {
+        expected.emplace_back(run.streamline, j);
+      }
+    }
+  }
+  for (const PointRun& run : DriftingSegments(st, runs, map, 600, 400, drift).Runs()) {
+    for (int j = run.first; j < run.last; ++j) kept.emplace_back(run.streamline, j);
+  }
+  EXPECT_GE(expected.size(), 10u);
+  EXPECT_EQ(kept, expected);
 }
 
 // Where a colour lies, column by column, on a picture whose rows are longer than its width: the

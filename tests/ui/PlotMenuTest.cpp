@@ -163,7 +163,7 @@ class PlotMenuTest : public QObject {
         ReadAll(answer),
         QByteArray::fromStdString(jouk::WindowSvg(
             fresh, 3, PlotView::kImageWidth, PlotView::kImageHeight,
-            jouk::PictureDescription(texts, 3, PlotView::kImageWidth, PlotView::kImageHeight))));
+            jouk::WindowSvgDescription(texts, 3, PlotView::kImageWidth, PlotView::kImageHeight))));
     QCOMPARE(failed.count(), 0);
 
     // Into a folder that does not exist: refused with the reason, nothing written.
