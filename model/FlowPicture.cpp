@@ -43,6 +43,24 @@ void DrawAnimationTick(Raster& raster, FlowState& st) {
   DrawDisplacedLines(raster, st, kStreamlineColor);
 }
 
+static_assert(kStreamlineColor != kPlotBackground && kStreamlineColor != kContourColor,
+              "the frame drawn is told apart by its colour");
+
+void DrawAnimationTickOver(Raster& raster, FlowState& st) {
+  AdvanceAnimationTime(st);
+  raster.ReplaceColor(kStreamlineColor, kPlotBackground);  // the previous frame's pixels
+  UpdateDisplacedLines(st);
+  DrawDisplacedLines(raster, st, kStreamlineColor);
+}
+
+std::unique_ptr<FlowState> FreshWindowCopy(const FlowState& st) {
+  auto copy = std::make_unique<FlowState>(st);
+  copy->YAnim1 = PointGrid();
+  copy->YAnim2 = PointGrid();
+  copy->anim = AnimState();
+  return copy;
+}
+
 void ReplayWindowPicture(Raster& raster, FlowState& st, int ticks) {
   raster.Cls();
   StartPicture(raster, st);

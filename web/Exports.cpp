@@ -5,6 +5,8 @@
 #include <new>
 
 #include "model/Animation.hpp"
+#include "tools/TablesJson.hpp"
+#include "web/WebJson.hpp"
 #include "web/WebSession.hpp"
 
 using jouk::web::WebSession;
@@ -74,6 +76,42 @@ EMSCRIPTEN_KEEPALIVE int jouk_height(WebSession* s) {
 // The picture as R, G, B, A bytes, width × height × 4 of them, valid until the next call.
 EMSCRIPTEN_KEEPALIVE const unsigned char* jouk_rgba(WebSession* s) {
   return jouk::web::CanvasPixels(*s);
+}
+
+// The parameter table and the windows' layout (tools/TablesJson.hpp), UTF-8.
+EMSCRIPTEN_KEEPALIVE const char* jouk_tables_json() {
+  static const std::string json = jouk::TablesJson();
+  return json.c_str();
+}
+
+// The notes of the last accepted recompute, as JSON (web/WebJson.hpp).
+EMSCRIPTEN_KEEPALIVE const char* jouk_notes_json(WebSession* s) {
+  s->answer = jouk::web::NotesJson(*s);
+  return s->answer.c_str();
+}
+
+// Why the last recompute was rejected, as JSON; null when it was accepted.
+EMSCRIPTEN_KEEPALIVE const char* jouk_rejection_json(WebSession* s) {
+  s->answer = jouk::web::RejectionJson(*s);
+  return s->answer.c_str();
+}
+
+// The lift and pressure of the solution shown, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* jouk_lift_json(WebSession* s) {
+  s->answer = jouk::web::LiftJson(*s);
+  return s->answer.c_str();
+}
+
+// Makes a file of the plot's menu (0 points CSV, 1 SVG, 2 GIF, 3 PNG's pixels): its length, or 0
+// when there is none; the bytes are at jouk_answer until the next call.
+EMSCRIPTEN_KEEPALIVE int jouk_save(WebSession* s, int kind) {
+  if (kind < 0 || kind > 3) return 0;
+  const bool made = jouk::web::SaveFile(*s, static_cast<jouk::web::SavedFile>(kind));
+  return made ? static_cast<int>(s->answer.size()) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* jouk_answer(WebSession* s) {
+  return s->answer.data();
 }
 
 }  // extern "C"

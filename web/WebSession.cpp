@@ -1,5 +1,9 @@
 #include "web/WebSession.hpp"
 
+#include "export/FlowCsv.hpp"
+#include "export/GifEncoder.hpp"
+#include "export/PictureFiles.hpp"
+#include "layout/WindowLayout.hpp"
 #include "model/Animation.hpp"
 #include "model/FlowPicture.hpp"
 
@@ -24,7 +28,11 @@ std::string* ParameterText(WebSession& s, int k) {
 
 bool RecomputeFromTexts(WebSession& s) {
   s.status = Recompute(s.st, s.texts);
-  return s.status.ok;
+  if (!s.status.ok) return false;
+  s.solved = true;
+  s.shownTexts = s.texts;
+  s.notes = ReadingNotes(s.st, s.texts);
+  return true;
 }
 
 void StartAnimation(WebSession& s) {
@@ -36,7 +44,11 @@ void StartAnimation(WebSession& s) {
 }
 
 void Tick(WebSession& s) {
-  DrawAnimationTick(s.picture.raster(), s.st);
+  if (s.ticks > 0) {
+    DrawAnimationTickOver(s.picture.raster(), s.st);
+  } else {
+    DrawAnimationTick(s.picture.raster(), s.st);
+  }
   ++s.ticks;
 }
 
@@ -53,6 +65,58 @@ const std::uint8_t* CanvasPixels(WebSession& s) {
     out[4 * i + 3] = 0xff;
   }
   return out;
+}
+
+namespace {
+
+// The plot's size in the window, in logical pixels: what the window's saves write.
+constexpr int kSavedWidth = TwipsToPixels(kMainWindow.plot.control.box.width);
+constexpr int kSavedHeight = TwipsToPixels(kMainWindow.plot.control.box.height);
+
+// The picture a fresh window shows after START and the ticks shown, as R, G, B, A bytes.
+std::string PicturePixels(FlowState& fresh, int ticks) {
+  RasterImage picture(kSavedWidth, kSavedHeight, kPlotBackground);
+  if (picture.empty()) return {};
+  ReplayWindowPicture(picture.raster(), fresh, ticks);
+  std::string bytes;
+  bytes.reserve(picture.pixels().size() * 4);
+  for (const Rgb p : picture.pixels()) {
+    bytes += static_cast<char>(p >> 16);
+    bytes += static_cast<char>(p >> 8);
+    bytes += static_cast<char>(p);
+    bytes += static_cast<char>(0xff);
+  }
+  return bytes;
+}
+
+}  // namespace
+
+bool SaveFile(WebSession& s, SavedFile kind) {
+  s.answer.clear();
+  if (!s.solved) return false;
+  if (kind == SavedFile::kPoints) {
+    s.answer = StreamlinesCsv(s.st);
+    return !s.answer.empty();
+  }
+  const auto fresh = FreshWindowCopy(s.st);
+  std::string error;
+  switch (kind) {
+    case SavedFile::kSvg:
+      s.answer = WindowSvg(*fresh, s.ticks, kSavedWidth, kSavedHeight,
+                           PictureDescription(s.shownTexts, s.ticks));
+      break;
+    case SavedFile::kGif:
+      // One period of the waves from the first frame: a loop without a seam.
+      if (!WindowGif(*fresh, 1, kTicksPerTimeUnit, kSavedWidth, kSavedHeight, kGifDelayCs,
+                     s.answer, error)) {
+        s.answer.clear();
+      }
+      break;
+    default:
+      s.answer = PicturePixels(*fresh, s.ticks);
+      break;
+  }
+  return !s.answer.empty();
 }
 
 }  // namespace jouk::web
