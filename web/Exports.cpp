@@ -5,6 +5,9 @@
 #include <new>
 
 #include "model/Animation.hpp"
+#include "model/NumberText.hpp"
+#include "model/Parameters.hpp"
+#include "model/Raster.hpp"
 #include "tools/TablesJson.hpp"
 #include "web/WebJson.hpp"
 #include "web/WebSession.hpp"
@@ -76,6 +79,29 @@ EMSCRIPTEN_KEEPALIVE int jouk_height(WebSession* s) {
 // The picture as R, G, B, A bytes, width × height × 4 of them, valid until the next call.
 EMSCRIPTEN_KEEPALIVE const unsigned char* jouk_rgba(WebSession* s) {
   return jouk::web::CanvasPixels(*s);
+}
+
+// The device pixels of `logical` CSS pixels at a device pixel ratio, as the window's plot makes
+// its backing image.
+EMSCRIPTEN_KEEPALIVE int jouk_device_pixels(int logical, double ratio) {
+  return jouk::DevicePixelsFor(logical, ratio);
+}
+
+// The pen's width in device pixels at a device pixel ratio.
+EMSCRIPTEN_KEEPALIVE int jouk_pen_width(double ratio) {
+  return jouk::PenWidthForRatio(ratio);
+}
+
+// The text a scroll-bar change writes into parameter k's box for position p: p / divisor in its
+// shortest form; empty for a parameter without a scroll bar.
+EMSCRIPTEN_KEEPALIVE const char* jouk_value_text(int k, int p) {
+  static std::string text;
+  text.clear();
+  if (k >= 0 && k < static_cast<int>(jouk::kParameterCount)) {
+    const auto& bar = jouk::kParameters[static_cast<std::size_t>(k)].bar;
+    if (bar) text = jouk::NumberToText(p / bar->divisor);
+  }
+  return text.c_str();
 }
 
 // The parameter table and the windows' layout (tools/TablesJson.hpp), UTF-8.

@@ -1,14 +1,15 @@
 # Writes the single-file page: the template with the module's script (its wasm inside, base64),
-# the translation table and the page's scripts (PAGE, a list, in order) put in, so that the page
+# the translation table and the page's scripts (PAGE, their paths joined by "|", in order) put in, so that the page
 # needs no other file, no server and no network.
-# cmake -DTEMPLATE=page.html -DMODULE=module.js -DTRANSLATIONS=tr.json -DPAGE="a.js;b.js"
+# cmake -DTEMPLATE=page.html -DMODULE=module.js -DTRANSLATIONS=tr.json -DPAGE="a.js|b.js"
 #       -DOUT=page.html -P assemble_page.cmake
 cmake_policy(VERSION 3.25)
 file(READ "${TEMPLATE}" html)
 file(READ "${MODULE}" module)
 file(READ "${TRANSLATIONS}" translations)
 set(page "")
-foreach(part IN LISTS PAGE)
+string(REPLACE "|" ";" scripts "${PAGE}")
+foreach(part IN LISTS scripts)
   file(READ "${part}" text)
   string(APPEND page "${text}\n")
 endforeach()
