@@ -89,7 +89,7 @@ export async function pageTexts(page) {
 export async function setTexts(page, texts) {
   await page.evaluate((ids, values) => {
     ids.forEach((id, k) => {
-      if (values[k] !== null) document.getElementById(id).value = values[k];
+      if (values[k] !== null && values[k] !== undefined) document.getElementById(id).value = values[k];
     });
   }, kTextBoxes, texts.map((t) => t ?? null));
 }
