@@ -39,8 +39,8 @@ void DrawAnimationTick(Raster& raster, FlowState& st);
 // erases the lines the store held before, which were never drawn). The erase pass then sets
 // exactly the pixels that turn the streamline colour into the background colour: painting the
 // previous frame over sets the pixels its drawing set, and the previous erase pass left no other
-// pixel of that colour. The pixels come out as DrawAnimationTick's, without walking the
-// previous frame's segments again.
+// pixel of that colour. The pixels come out as DrawAnimationTick's; a frame of many segments is
+// then erased without walking them again (a frame of few is painted over, which is quicker).
 void DrawAnimationTickOver(Raster& raster, FlowState& st);
 
 // A copy of the store as a freshly opened window would hold it after the same recompute: the same

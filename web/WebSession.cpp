@@ -1,5 +1,9 @@
 #include "web/WebSession.hpp"
 
+#ifdef __wasm_simd128__
+#include <wasm_simd128.h>
+#endif
+
 #include "export/FlowCsv.hpp"
 #include "export/GifEncoder.hpp"
 #include "export/PictureFiles.hpp"
@@ -53,11 +57,18 @@ void Tick(WebSession& s) {
 }
 
 const std::uint8_t* CanvasPixels(WebSession& s) {
-  // 0xffRRGGBB to the bytes R, G, B, A; a plain loop over whole words, which the compiler
-  // vectorises.
+  // 0xffRRGGBB (in memory B, G, R, A) to the bytes R, G, B, A: four pixels a shuffle.
   const std::vector<Rgb>& pixels = s.picture.pixels();
   std::uint8_t* out = s.rgba.data();
-  for (std::size_t i = 0; i < pixels.size(); ++i) {
+  std::size_t i = 0;
+#ifdef __wasm_simd128__
+  for (; i + 4 <= pixels.size(); i += 4) {
+    const v128_t bgra = wasm_v128_load(pixels.data() + i);
+    wasm_v128_store(out + 4 * i,
+                    wasm_i8x16_shuffle(bgra, bgra, 2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11, 14, 13, 12, 15));
+  }
+#endif
+  for (; i < pixels.size(); ++i) {
     const Rgb p = pixels[i];
     out[4 * i] = static_cast<std::uint8_t>(p >> 16);
     out[4 * i + 1] = static_cast<std::uint8_t>(p >> 8);

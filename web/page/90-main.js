@@ -136,9 +136,13 @@ Jouk.App = class App {
     const width = m._jouk_width(s);
     const height = m._jouk_height(s);
     const pixels = m._jouk_rgba(s);
-    // A fresh view every time: growing the module's memory replaces its buffer.
-    const bytes = new Uint8ClampedArray(m.HEAPU8.buffer, pixels, width * height * 4);
-    this.context.putImageData(new ImageData(bytes, width, height), 0, 0);
+    // The view is made again only when growing the module's memory has replaced its buffer.
+    if (this.image?.data.buffer !== m.HEAPU8.buffer || this.imageAt !== pixels) {
+      this.image = new ImageData(new Uint8ClampedArray(m.HEAPU8.buffer, pixels, width * height * 4),
+        width, height);
+      this.imageAt = pixels;
+    }
+    this.context.putImageData(this.image, 0, 0);
     this.controls.plot.dataset.ticks = String(m._jouk_ticks(s));
   }
 
