@@ -99,6 +99,15 @@ if (StagnationPointOnCircle(f, Pi)) return std::nullopt; | if (StagnationPointOn
 if (edges.trailing && edges.leading) | if (edges.trailing || edges.leading) | one omitted edge noted as both
 if (!result.ok) return {}; | if (false) return {}; | a failed result's edges noted
 if (edges.leading) notes.push_back(MessageId::kLeadingEdgeOffCurves); | if (edges.trailing) notes.push_back(MessageId::kLeadingEdgeOffCurves); | the curves' nose note on the trailing edge's flag
+for (int c = 0; c < width_; ++c) row[c] = row[c] == from ? to : row[c]; | for (int c = 1; c < width_; ++c) row[c] = row[c] == from ? to : row[c]; | the first column never recoloured
+raster.ReplaceColor(kStreamlineColor, kPlotBackground); | raster.ReplaceColor(kContourColor, kPlotBackground); | the contour erased instead of the frame
+return std::isfinite(ratio) && ratio >= 1.5 ? | return std::isfinite(ratio) && ratio > 1.5 ? | a ratio of 1.5 keeps a one-pixel pen
+return std::isfinite(pixels) && pixels >= 1.5 ? | return std::isfinite(pixels) && pixels >= 2.5 ? | two device pixels taken as one
+MessageAsPlace(note.flatPlate ? MessageId::kFlatPlateComputed : MessageId::kPreviousSectionKept)}); | MessageAsPlace(MessageId::kPreviousSectionKept)}); | the flat plate never named
+return Filled(MessageId::kReadRest, {Number(r.value), {ShownText(r.rest, 20)}}); | return Filled(MessageId::kReadRest, {Number(r.value), {r.rest}}); | typed text shown uncut
+places.push_back({kParameters[*status.parameter].name, kNameContext}); | places.push_back({kParameters[*status.parameter].label, kNameContext}); | a rejection names the label
+result.leadingEdgeOmitted || upperEnd == 0 ? upperEnd : upperEnd - 1; | result.leadingEdgeOmitted || upperEnd == 0 ? upperEnd : upperEnd; | the lower curve without the leading edge
+std::snprintf(text, sizeof text, "%.6g", value + 0.0); | std::snprintf(text, sizeof text, "%.6g", value); | a figure of −0
 EOF
 )
 
