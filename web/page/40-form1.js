@@ -103,6 +103,19 @@ Jouk.buildForm1 = (tables, root, onScroll) => {
   controls.plot = plot;
   controls.plotSize = { width: plotBox.width, height: plotBox.height };
 
+  // A label whose caption does not fit its box: one line grows to the right, a wrapping one
+  // takes a smaller font (down to 6 pt) until its lines fit, as the window fits its labels.
+  for (const label of controls.labels) {
+    if (!label.classList.contains('wraps')) {
+      if (label.scrollWidth > label.clientWidth) label.style.width = `${label.scrollWidth}px`;
+      continue;
+    }
+    for (let size = w.pointSize; size >= 6 && (label.scrollWidth > label.clientWidth
+      || label.scrollHeight > label.clientHeight); size -= 0.25) {
+      label.style.fontSize = `${size}pt`;
+    }
+  }
+
   // The tab order: the focus order of the tables; everything else leaves it.
   w.focusOrder.forEach((name, k) => {
     const el = document.getElementById(name);
