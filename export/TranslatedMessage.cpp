@@ -23,8 +23,8 @@ QString TranslatedText(const FilledMessage& message) {
   for (const MessagePlace& p : message.places) {
     places.push_back(Translated(p.context, p.text).toStdString());
   }
-  return QString::fromStdString(FillPlaces(Translated(message.context, message.text).toStdString(),
-                                           places));
+  return QString::fromStdString(
+      FillPlaces(Translated(message.context, message.text).toStdString(), places));
 }
 
 }  // namespace jouk

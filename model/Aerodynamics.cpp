@@ -340,8 +340,8 @@ LiftAndPressure ComputeLiftAndPressure(const FlowState& st, int points) {
 
 PressureCurves PressureCurvesOf(const LiftAndPressure& result) {
   const std::size_t count = result.surface.size();
-  const std::size_t upperEnd = std::min<std::size_t>(
-      static_cast<std::size_t>(std::max(result.upperCount, 0)), count);
+  const std::size_t upperEnd =
+      std::min<std::size_t>(static_cast<std::size_t>(std::max(result.upperCount, 0)), count);
   const std::size_t lowerBegin =
       result.leadingEdgeOmitted || upperEnd == 0 ? upperEnd : upperEnd - 1;
   PressureCurves curves;

@@ -76,8 +76,9 @@ int PenWidthForRatio(double ratio) {
 
 int DevicePixelsFor(int logical, double ratio) {
   const double pixels = logical * ratio;
-  return std::isfinite(pixels) && pixels >= 1.5 ? static_cast<int>(std::lround(std::min(pixels, 1e9)))
-                                                : 1;
+  return std::isfinite(pixels) && pixels >= 1.5
+             ? static_cast<int>(std::lround(std::min(pixels, 1e9)))
+             : 1;
 }
 
 std::optional<Pixel> PixelAt(DevicePoint p, int width, int height) {

@@ -53,7 +53,8 @@ FilledMessage NoteMessage(const ReadingNote& note) {
                                                  : MessageId::kPreviousSectionKept)});
   }
   const NumberReading& r = note.reading;
-  if (!r.hasNumber) return Filled(r.rest.empty() ? MessageId::kReadEmpty : MessageId::kReadNoNumber);
+  if (!r.hasNumber)
+    return Filled(r.rest.empty() ? MessageId::kReadEmpty : MessageId::kReadNoNumber);
   if (r.rest.front() == ',') return Filled(MessageId::kReadComma, {Number(r.value)});
   return Filled(MessageId::kReadRest, {Number(r.value), {ShownText(r.rest, 20)}});
 }

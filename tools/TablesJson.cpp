@@ -2,9 +2,9 @@
 
 #include "layout/WindowLayout.hpp"
 #include "model/Animation.hpp"
-#include "tools/JsonWriter.hpp"
 #include "model/NumberText.hpp"
 #include "model/Parameters.hpp"
+#include "tools/JsonWriter.hpp"
 
 namespace jouk {
 
@@ -133,7 +133,11 @@ void PlotMenu(JsonWriter& j) {
     j.Open('{').Key("name").String(item.name).Key("caption").String(item.caption);
     j.Key("fileName").String(item.fileName).Close('}');
   }
-  j.Close(']').Key("pngFilter").String(kPngPictureFilter).Key("svgFilter").String(kSvgPictureFilter);
+  j.Close(']')
+      .Key("pngFilter")
+      .String(kPngPictureFilter)
+      .Key("svgFilter")
+      .String(kSvgPictureFilter);
   j.Key("notSaved").String(kNotSavedText).Key("notMade").String(kNotMadeText).Close('}');
 }
 

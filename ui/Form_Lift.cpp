@@ -34,7 +34,8 @@ Form_Lift::Form_Lift(QWidget* parent) : QWidget(parent, Qt::Window) {
   NameWindow(*this, w.name, LayoutText(w.name, w.caption));
 
   auto* figures = new QGridLayout;
-  figures->addWidget(MakeLabel(this, "Caption_Circulation", LayoutText(w.name, w.circulationCaption), 1.0), 0, 0);
+  figures->addWidget(
+      MakeLabel(this, "Caption_Circulation", LayoutText(w.name, w.circulationCaption), 1.0), 0, 0);
   figures->addWidget(MakeLabel(this, "Caption_Lift", LayoutText(w.name, w.liftCaption), 1.0), 0, 1);
   circulationValue_ = MakeLabel(this, "Value_Circulation", QString(), 2.5);
   liftValue_ = MakeLabel(this, "Value_Lift", QString(), 2.5);

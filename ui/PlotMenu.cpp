@@ -141,8 +141,8 @@ void PlotMenu::SaveAnimation() {
 }
 
 void PlotMenu::SavePoints() {
-  const QString path = Choose(tr("Save points"), FileNameOf(jouk::kMenuPoints),
-                              {tr("CSV table (*.csv)")}, nullptr);
+  const QString path =
+      Choose(tr("Save points"), FileNameOf(jouk::kMenuPoints), {tr("CSV table (*.csv)")}, nullptr);
   if (path.isEmpty()) return;
   Write(path, jouk::StreamlinesCsv(*Snapshot().flow));
 }

@@ -148,7 +148,8 @@ void PressurePlot::PaintGrid(QPainter& painter, const Axes& a) const {
 void PressurePlot::PaintAxisTitles(QPainter& painter, const Axes& a) const {
   painter.setPen(a.text);
   painter.drawText(QRectF(a.plot.left(), a.plot.bottom() + a.line + 6, a.plot.width(), a.line),
-                   Qt::AlignHCenter, LayoutText(jouk::kLiftWindow.plotContext, jouk::kLiftWindow.chordAxis));
+                   Qt::AlignHCenter,
+                   LayoutText(jouk::kLiftWindow.plotContext, jouk::kLiftWindow.chordAxis));
   painter.save();
   painter.translate(4, a.plot.center().y());
   painter.rotate(-90);

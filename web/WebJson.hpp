@@ -17,8 +17,8 @@ std::string NotesJson(const WebSession& s);
 std::string RejectionJson(const WebSession& s);
 
 // {"ok": false, "message": null} before the first accepted recompute, {"ok": false, "message": M}
-// when the lift cannot be computed; else {"ok": true, "circulation": figure, "lift": figure, "notes": [M, …],
-// "upper": [[x/c, −Cp], …], "lower": […]}.
+// when the lift cannot be computed; else {"ok": true, "circulation": figure, "lift": figure,
+// "notes": [M, …], "upper": [[x/c, −Cp], …], "lower": […]}.
 std::string LiftJson(const WebSession& s);
 
 }  // namespace jouk::web

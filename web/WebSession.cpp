@@ -64,8 +64,8 @@ const std::uint8_t* CanvasPixels(WebSession& s) {
 #ifdef __wasm_simd128__
   for (; i + 4 <= pixels.size(); i += 4) {
     const v128_t bgra = wasm_v128_load(pixels.data() + i);
-    wasm_v128_store(out + 4 * i,
-                    wasm_i8x16_shuffle(bgra, bgra, 2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11, 14, 13, 12, 15));
+    wasm_v128_store(out + 4 * i, wasm_i8x16_shuffle(bgra, bgra, 2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8,
+                                                    11, 14, 13, 12, 15));
   }
 #endif
   for (; i < pixels.size(); ++i) {
@@ -118,8 +118,8 @@ bool SaveFile(WebSession& s, SavedFile kind) {
       break;
     case SavedFile::kGif:
       // One period of the waves from the first frame: a loop without a seam.
-      if (!WindowGif(*fresh, 1, kTicksPerTimeUnit, kSavedWidth, kSavedHeight, kGifDelayCs,
-                     s.answer, error)) {
+      if (!WindowGif(*fresh, 1, kTicksPerTimeUnit, kSavedWidth, kSavedHeight, kGifDelayCs, s.answer,
+                     error)) {
         s.answer.clear();
       }
       break;

@@ -94,10 +94,10 @@ TEST(DeviceRules, PenAndPixelsAtARatio) {
   const struct {
     double ratio;
     int pen, width;
-  } kRows[] = {{1, 1, 600},   {1.25, 1, 750},   {1.4999, 1, 900},  {1.5, 2, 900},
-               {2, 2, 1200},  {2.5, 3, 1500},   {3, 3, 1800},      {0.5, 1, 300},
-               {0, 1, 1},     {-2, 1, 1},       {nan, 1, 1},       {1.0 / 600, 1, 1},
-               {2.0 / 600 + 1e-9, 1, 2}};
+  } kRows[] = {
+      {1, 1, 600},    {1.25, 1, 750},    {1.4999, 1, 900},        {1.5, 2, 900}, {2, 2, 1200},
+      {2.5, 3, 1500}, {3, 3, 1800},      {0.5, 1, 300},           {0, 1, 1},     {-2, 1, 1},
+      {nan, 1, 1},    {1.0 / 600, 1, 1}, {2.0 / 600 + 1e-9, 1, 2}};
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.ratio);
     EXPECT_EQ(PenWidthForRatio(row.ratio), row.pen);
@@ -126,9 +126,9 @@ TEST(FilledMessages, NotesInWords) {
   EXPECT_EQ(words[2], EnglishText(MessageId::kReadNoNumber));
   EXPECT_EQ(words[3], EnglishText(MessageId::kReadRest, {"0.01", "abc"}));
   EXPECT_EQ(words[4], words[5]);
-  EXPECT_EQ(words[4], EnglishText(MessageId::kNotInTable,
-                                  {"0", "0.125", "0", "0.3", "0.15", "0.01",
-                                   EnglishText(MessageId::kFlatPlateComputed)}));
+  EXPECT_EQ(words[4],
+            EnglishText(MessageId::kNotInTable, {"0", "0.125", "0", "0.3", "0.15", "0.01",
+                                                 EnglishText(MessageId::kFlatPlateComputed)}));
   const FilledMessage miss = NoteMessage(ReadingNotes(st, texts)[4]);
   ASSERT_EQ(miss.places.size(), 7u);
   EXPECT_STREQ(miss.places[6].context, "ReadingNote");
