@@ -23,6 +23,12 @@ EMSCRIPTEN_KEEPALIVE WebSession* jouk_session_create(int width, int height, int 
   return new (std::nothrow) WebSession(width, height, penWidth);
 }
 
+// Draws on a new picture of width × height device pixels with the given pen (another pixel
+// density); 0, changing nothing, when the size is outside the limits.
+EMSCRIPTEN_KEEPALIVE int jouk_resize(WebSession* s, int width, int height, int penWidth) {
+  return jouk::web::ResizePicture(*s, width, height, penWidth) ? 1 : 0;
+}
+
 EMSCRIPTEN_KEEPALIVE void jouk_session_destroy(WebSession* s) {
   delete s;
 }
@@ -69,11 +75,11 @@ EMSCRIPTEN_KEEPALIVE int jouk_tick_interval_ms() {
 }
 
 EMSCRIPTEN_KEEPALIVE int jouk_width(WebSession* s) {
-  return s->picture.raster().width();
+  return s->picture->raster().width();
 }
 
 EMSCRIPTEN_KEEPALIVE int jouk_height(WebSession* s) {
-  return s->picture.raster().height();
+  return s->picture->raster().height();
 }
 
 // The picture as R, G, B, A bytes, width × height × 4 of them, valid until the next call.

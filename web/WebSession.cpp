@@ -19,10 +19,22 @@ bool PictureSizeAllowed(int width, int height, int penWidth) {
 }
 
 WebSession::WebSession(int width, int height, int penWidth)
-    : picture(width, height, kPlotBackground),
-      rgba(picture.empty() ? 0 : static_cast<std::size_t>(width) * height * 4) {
+    : picture(std::make_unique<RasterImage>(width, height, kPlotBackground)),
+      rgba(picture->empty() ? 0 : static_cast<std::size_t>(width) * height * 4) {
   LoadInitialisation(st);
-  picture.raster().SetPenWidth(penWidth);
+  picture->raster().SetPenWidth(penWidth);
+}
+
+bool ResizePicture(WebSession& s, int width, int height, int penWidth) {
+  if (!PictureSizeAllowed(width, height, penWidth)) return false;
+  auto picture = std::make_unique<RasterImage>(width, height, kPlotBackground);
+  if (picture->empty()) return false;
+  picture->raster().SetPenWidth(penWidth);
+  s.picture = std::move(picture);
+  s.rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
+  s.frameStanding = false;
+  if (s.solved) DrawStartPicture(s.picture->raster(), s.st);
+  return true;
 }
 
 std::string* ParameterText(WebSession& s, int k) {
@@ -40,25 +52,27 @@ bool RecomputeFromTexts(WebSession& s) {
 }
 
 void StartAnimation(WebSession& s) {
-  Raster& raster = s.picture.raster();
+  Raster& raster = s.picture->raster();
   raster.Cls();
   StartPicture(raster, s.st);
   ResetAnimationClock(s.st, kTickIntervalMs);
   s.ticks = 0;
+  s.frameStanding = false;
 }
 
 void Tick(WebSession& s) {
-  if (s.ticks > 0) {
-    DrawAnimationTickOver(s.picture.raster(), s.st);
+  if (s.frameStanding) {
+    DrawAnimationTickOver(s.picture->raster(), s.st);
   } else {
-    DrawAnimationTick(s.picture.raster(), s.st);
+    DrawAnimationTick(s.picture->raster(), s.st);
   }
+  s.frameStanding = true;
   ++s.ticks;
 }
 
 const std::uint8_t* CanvasPixels(WebSession& s) {
   // 0xffRRGGBB (in memory B, G, R, A) to the bytes R, G, B, A: four pixels a shuffle.
-  const std::vector<Rgb>& pixels = s.picture.pixels();
+  const std::vector<Rgb>& pixels = s.picture->pixels();
   std::uint8_t* out = s.rgba.data();
   std::size_t i = 0;
 #ifdef __wasm_simd128__

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,10 @@ struct WebSession {
   FlowState st;
   ParameterTexts texts;
   RecomputeStatus status;          // of the last recompute
-  RasterImage picture;             // the plot's pixels, 0xffRRGGBB
+  std::unique_ptr<RasterImage> picture;  // the plot's pixels, 0xffRRGGBB; never null
   std::vector<std::uint8_t> rgba;  // the same pixels as the canvas takes them: R, G, B, A
   int ticks = 0;                   // ticks drawn since the last start
+  bool frameStanding = false;      // the picture holds the last tick's frame
   bool solved = false;             // a recompute was accepted
   ParameterTexts shownTexts;       // the texts of the last accepted recompute
   std::vector<ReadingNote> notes;  // its notes
@@ -40,6 +42,11 @@ bool PictureSizeAllowed(int width, int height, int penWidth);
 
 // The text of parameter k (0..7 in the order of the parameter table), or nullptr for another k.
 std::string* ParameterText(WebSession& s, int k);
+
+// Draws on a new picture of width × height pixels with the given pen (the screen's pixel density
+// changed): it holds the background colour and, after the first accepted recompute, the start
+// picture; the animation's next frames follow on it. False, changing nothing, outside the limits.
+bool ResizePicture(WebSession& s, int width, int height, int penWidth);
 
 // START's first half: recomputes from the texts; the store is untouched when they are rejected.
 // An accepted recompute's texts and notes become what the plot shows.

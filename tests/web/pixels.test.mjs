@@ -123,6 +123,19 @@ test('at a ratio of 2 the canvas is the desktop raster\'s picture at 1200 × 800
       };
       await run();
     }
+    // Moved to a screen of another density, the plot is drawn anew there.
+    await page.setViewport({ width: 1000, height: 700, deviceScaleFactor: 1 });
+    await page.click('#Command_START');
+    await page.waitForFunction(() => document.getElementById('Picture3').width === 600);
+    await page.setViewport({ width: 1000, height: 700, deviceScaleFactor: 2 });
+    await page.waitForFunction(() => document.getElementById('Picture3').width === 1200);
+    const ticks = await stopAfter(page, 2);
+    const pixels = await canvasPixels(page, 'Picture3');
+    let red = 0;
+    for (let i = 0; i < pixels.length; i += 4) if (pixels[i] === 255 && pixels[i + 1] === 0) ++red;
+    assert.equal(pixels.length, 1200 * 800 * 4);
+    assert.ok(ticks >= 2 && red > 0);
+    assert.equal(await page.$eval('#Picture3', (c) => c.dataset.pen), '2');
     assert.deepEqual(page.errors, []);
   });
 });

@@ -12,21 +12,43 @@ Jouk.App = class App {
     this.controls = Jouk.buildForm1(tables, root, (k, p) => this.parameterChange(k, p));
     const c = this.controls;
     this.ratio = window.devicePixelRatio || 1;
-    const width = module._jouk_device_pixels(c.plotSize.width, this.ratio);
-    const height = module._jouk_device_pixels(c.plotSize.height, this.ratio);
-    c.plot.width = width;
-    c.plot.height = height;
-    c.plot.dataset.pen = String(module._jouk_pen_width(this.ratio));
+    const { width, height, pen } = this.backing(this.ratio);
     this.context = c.plot.getContext('2d', { alpha: false });
-    this.context.imageSmoothingEnabled = false;
-    this.session = module._jouk_session_create(width, height, module._jouk_pen_width(this.ratio));
+    this.session = module._jouk_session_create(width, height, pen);
     if (this.session === 0) throw new Error(`no picture of ${width} × ${height} pixels`);
+    window.addEventListener('resize', () => this.followRatio());
     this.messages = new Jouk.MessageBox('Dialog_Message', document.title);
     this.menu = new Jouk.PlotMenu(c.plot);
     Jouk.addPlotMenuItems(this);
     c.start.addEventListener('click', () => this.restart());
     c.stop.addEventListener('click', () => this.halt());
     c.about.addEventListener('click', () => this.showAbout());
+  }
+
+  // The canvas's backing store for a device pixel ratio: the plot's CSS pixels times the ratio,
+  // rounded, and the pen's width there, by the window's rules.
+  backing(ratio) {
+    const m = this.module;
+    const { plot, plotSize } = this.controls;
+    const size = { width: m._jouk_device_pixels(plotSize.width, ratio),
+      height: m._jouk_device_pixels(plotSize.height, ratio), pen: m._jouk_pen_width(ratio) };
+    plot.width = size.width;
+    plot.height = size.height;
+    plot.dataset.pen = String(size.pen);
+    return size;
+  }
+
+  // Moved to a screen of another pixel density, the plot is drawn anew there: the start picture,
+  // then the animation's next frames. Looked at on resizing and at every tick (a move between
+  // screens does not always resize the page).
+  followRatio() {
+    const ratio = window.devicePixelRatio || 1;
+    if (ratio === this.ratio) return;
+    this.ratio = ratio;
+    const { width, height, pen } = this.backing(ratio);
+    if (this.module._jouk_resize(this.session, width, height, pen) === 0) return;
+    this.image = null;
+    if (this.menu.solved) this.present();
   }
 
   // Calls body(pointer) with text as UTF-8 in the module's memory.
@@ -125,6 +147,7 @@ Jouk.App = class App {
   }
 
   tickOnce() {
+    this.followRatio();
     this.module._jouk_tick(this.session);
     this.present();
   }
