@@ -104,14 +104,20 @@ Jouk.buildForm1 = (tables, root, onScroll) => {
   controls.plotSize = { width: plotBox.width, height: plotBox.height };
 
   // A label whose caption does not fit its box: one line grows to the right, a wrapping one
-  // takes a smaller font (down to 6 pt) until its lines fit, as the window fits its labels.
+  // takes a smaller font (down to 6 pt) until its lines fit, as the window fits its labels; a
+  // wrapping label's room ends where its text box begins.
   for (const label of controls.labels) {
     if (!label.classList.contains('wraps')) {
       if (label.scrollWidth > label.clientWidth) label.style.width = `${label.scrollWidth}px`;
       continue;
     }
-    for (let size = w.pointSize; size >= 6 && (label.scrollWidth > label.clientWidth
-      || label.scrollHeight > label.clientHeight); size -= 0.25) {
+    const box = document.getElementById(label.htmlFor);
+    const room = Math.min(label.clientWidth, box.offsetLeft - label.offsetLeft);
+    const text = document.createRange();
+    text.selectNodeContents(label);
+    const fits = () => text.getBoundingClientRect().width <= room
+      && label.scrollHeight <= label.clientHeight;
+    for (let size = w.pointSize; size >= 6 && !fits(); size -= 0.25) {
       label.style.fontSize = `${size}pt`;
     }
   }
