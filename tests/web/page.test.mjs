@@ -361,7 +361,7 @@ test('the plot\'s menu: lift and pressure, and the saved files\' bytes', async (
         await choose(page, item);
         if (extra) await extra();
         const file = join(folder, name);
-        for (let k = 0; k < 100 && !readdirSync(folder).includes(name); ++k) await new Promise((r) => setTimeout(r, 50));
+        for (let k = 0; k < 200 && !readdirSync(folder).includes(name); ++k) await new Promise((r) => setTimeout(r, 100));
         await new Promise((r) => setTimeout(r, 100));
         const bytes = readFileSync(file);
         rmSync(file);
