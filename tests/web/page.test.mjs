@@ -104,6 +104,10 @@ test('scroll bars: ranges, steps, one recompute per completed change', async () 
       .filter(([row]) => row.scrollBar).map(([row, s]) => [row.scrollBar.name, s.minimum, s.maximum, s.start, row.textBox.name]);
     assert.deepEqual(aria.sort(), expected.sort());
 
+    await page.evaluate(() => {
+      window.recomputedEvents = 0;
+      JoukowskyPage.events.addEventListener('recomputed', () => ++window.recomputedEvents);
+    });
     let count = 0;
     const expectChange = async (what, bar, box, position, text) => {
       ++count;
@@ -166,6 +170,7 @@ test('scroll bars: ranges, steps, one recompute per completed change', async () 
     await expectChange('after typing', 'HScroll_Alfa', 'Text_Alfa', -9, '-9');
     assert.equal(await value(page, 'Text_DELTA'), '0.2');
     assert.equal(await barValue(page, 'HScroll_Delta'), 13);
+    assert.equal(await page.evaluate(() => window.recomputedEvents), count, 'one event a recompute');
     assert.deepEqual(page.errors, []);
   });
 });

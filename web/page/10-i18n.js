@@ -1,6 +1,8 @@
 'use strict';
 // The page's scripts share one namespace, Jouk; each file adds a part of its own.
 var Jouk = globalThis.Jouk ?? (globalThis.Jouk = {});
+// Functions that add a part to the page once it stands, each called with the app (90-main.js).
+Jouk.extensions = [];
 
 // The page's language and its texts: the translation table built from translations/*.ts (the
 // window's own), chosen by the browser's languages, English by default. A text is looked up by

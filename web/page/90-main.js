@@ -17,6 +17,8 @@ Jouk.App = class App {
     this.session = module._jouk_session_create(width, height, pen);
     if (this.session === 0) throw new Error(`no picture of ${width} × ${height} pixels`);
     window.addEventListener('resize', () => this.followRatio());
+    // 'recomputed' after every accepted recompute, for the panels that follow the solution.
+    this.events = new EventTarget();
     this.messages = new Jouk.MessageBox('Dialog_Message', document.title);
     this.menu = new Jouk.PlotMenu(c.plot);
     Jouk.addPlotMenuItems(this);
@@ -114,6 +116,7 @@ Jouk.App = class App {
     this.present();
     this.run();
     if (this.lift?.visible) this.refreshLift();
+    this.events.dispatchEvent(new Event('recomputed'));
   }
 
   // A completed change of parameter k's scroll bar to position p: its value's text into the box,
@@ -191,6 +194,9 @@ Jouk.App = class App {
   const module = await JoukowskyModule();
   const tables = JSON.parse(module.UTF8ToString(module._jouk_tables_json()));
   const app = new Jouk.App(module, tables, document.getElementById('jouk-root'));
+  // Parts of the page in scripts of their own (a panel with its menu item, something over the
+  // canvas) put a function into Jouk.extensions; each gets the app once it stands.
+  for (const extend of Jouk.extensions) extend(app);
   globalThis.JoukowskyPage = app;
   app.controls.textBoxes[0].focus();
   document.body.dataset.readyMs = String(performance.now());
