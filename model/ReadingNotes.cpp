@@ -1,6 +1,7 @@
 #include "model/ReadingNotes.hpp"
 
 #include <cmath>
+#include <utility>
 
 #include "model/NumberText.hpp"
 #include "model/SectionGrid.hpp"
@@ -27,13 +28,6 @@ void AddCutNotes(const FlowState& st, const ParameterTexts& texts,
   note.capacity = cut;
   note.fittingStep = StepThatFits(st, texts);
   notes.push_back(note);
-}
-
-// The words of a note on a text not read whole.
-NoteWords ReadingWords(const NumberReading& r) {
-  if (!r.hasNumber) return {r.rest.empty() ? MessageId::kReadEmpty : MessageId::kReadNoNumber, {}};
-  if (r.rest.front() == ',') return {MessageId::kReadComma, {NumberToText(r.value)}};
-  return {MessageId::kReadRest, {NumberToText(r.value), ShownText(r.rest, 20)}};
 }
 
 }  // namespace
@@ -68,36 +62,52 @@ std::vector<ReadingNote> ReadingNotes(const FlowState& st, const ParameterTexts&
   return notes;
 }
 
-NoteWords WordsOf(const ReadingNote& note) {
+namespace {
+
+MessagePlace Number(double value) {
+  return {NumberToText(value)};
+}
+
+// The words of a note on a text not read whole.
+FilledMessage ReadingMessage(const NumberReading& r) {
+  if (!r.hasNumber) {
+    return Filled(r.rest.empty() ? MessageId::kReadEmpty : MessageId::kReadNoNumber);
+  }
+  if (r.rest.front() == ',') return Filled(MessageId::kReadComma, {Number(r.value)});
+  return Filled(MessageId::kReadRest, {Number(r.value), {ShownText(r.rest, 20)}});
+}
+
+// The words of a note on streamlines ended by the capacity.
+FilledMessage CapacityMessage(const ReadingNote& note) {
+  std::vector<MessagePlace> places{{std::to_string(note.capacity.points)},
+                                   Number(std::round(note.capacity.reach * 100) / 100)};
+  if (!note.fittingStep) return Filled(MessageId::kPointCapacity, std::move(places));
+  places.push_back(Number(*note.fittingStep));
+  return Filled(MessageId::kPointCapacityEdge, std::move(places));
+}
+
+}  // namespace
+
+FilledMessage NoteMessage(const ReadingNote& note) {
   switch (note.kind) {
     case ReadingNote::kNotReadWhole:
       break;
     case ReadingNote::kNotInTable:
-      return {
-          MessageId::kNotInTable,
-          {NumberToText(note.delta), NumberToText(note.gamma), NumberToText(GridKey(0)),
-           NumberToText(kLargestThickness), NumberToText(kLargestCamber), NumberToText(kGridStep)},
-          note.flatPlate ? MessageId::kFlatPlateComputed : MessageId::kPreviousSectionKept};
+      return Filled(MessageId::kNotInTable,
+                    {Number(note.delta), Number(note.gamma), Number(GridKey(0)),
+                     Number(kLargestThickness), Number(kLargestCamber), Number(kGridStep),
+                     MessageAsPlace(note.flatPlate ? MessageId::kFlatPlateComputed
+                                                   : MessageId::kPreviousSectionKept)});
     case ReadingNote::kFractionalCount:
-      return {MessageId::kCountTaken, {std::to_string(note.count)}};
-    case ReadingNote::kPointCapacity: {
-      NoteWords words{MessageId::kPointCapacity,
-                      {std::to_string(note.capacity.points),
-                       NumberToText(std::round(note.capacity.reach * 100) / 100)}};
-      if (note.fittingStep) {
-        words.id = MessageId::kPointCapacityEdge;
-        words.places.push_back(NumberToText(*note.fittingStep));
-      }
-      return words;
-    }
+      return Filled(MessageId::kCountTaken, {{std::to_string(note.count)}});
+    case ReadingNote::kPointCapacity:
+      return CapacityMessage(note);
   }
-  return ReadingWords(note.reading);
+  return ReadingMessage(note.reading);
 }
 
 std::string EnglishNote(const ReadingNote& note) {
-  NoteWords words = WordsOf(note);
-  if (words.last) words.places.push_back(EnglishText(*words.last));
-  return EnglishText(words.id, words.places);
+  return EnglishText(NoteMessage(note));
 }
 
 std::array<bool, kParameterCount> PendingBoxes(const ParameterTexts& applied,

@@ -55,17 +55,12 @@ struct ReadingNote {
 // capacity (its step that fits found by trial solves, see StepThatFits).
 std::vector<ReadingNote> ReadingNotes(const FlowState& st, const ParameterTexts& texts);
 
-// A note in words: the message's id and the texts of its places "%1", "%2", …; when `last` is
-// set, its text (in the same language) fills the place after those.
-struct NoteWords {
-  MessageId id;
-  std::vector<std::string> places;
-  std::optional<MessageId> last = std::nullopt;
-};
-
-// The words of a note: numbers in their shortest decimal form, the reach of a capacity cut to
-// two decimals.
-NoteWords WordsOf(const ReadingNote& note);
+// The note in words: "Read as 0: use a point as the decimal separator", the table-miss note with
+// the pair asked for, the grid the table covers and what is computed instead, the count of
+// streamlines drawn, and where capacity-cut streamlines end (to two decimals) with the step that
+// reaches the edge. Numbers are in their shortest form; text the user typed is shown cut to 20
+// characters.
+FilledMessage NoteMessage(const ReadingNote& note);
 
 // The note in English, as the exporter prints it.
 std::string EnglishNote(const ReadingNote& note);

@@ -106,7 +106,7 @@ if (i > 2) addEnd(i, 1); | if (i > 2) addEnd(i, n); | the upstream end of a furt
 for (const int m : {1, 2, 5}) { | for (const int m : {1, 5}) { | the ladder without its twos
 constexpr double kHighestShare = 10; | constexpr double kHighestShare = 0.0001; | the ladder ends below any step that fits
 note.count = LastStreamline(st, count.value); | note.count = RoundHalfEven(count.value); | the count drawn taken as the rounded count
-NumberToText(std::round(note.capacity.reach * 100) / 100) | NumberToText(std::round(note.capacity.reach * 10) / 10) | the reach to one decimal
+Number(std::round(note.capacity.reach * 100) / 100) | Number(std::round(note.capacity.reach * 10) / 10) | the reach to one decimal
 pending[k] = applied.*kParameters[k].text != shown.*kParameters[k].text; | pending[k] = applied.*kParameters[k].text == shown.*kParameters[k].text; | applied and pending boxes swapped
 const double first = std::ceil(low / step - kSlack); | const double first = std::floor(low / step); | the first tick below the range
 (m < 1.5 ? 1 : m < 3.5 ? 2 : m < 7.5 ? 5 : 10) | (m < 1.5 ? 1 : m < 3 ? 2 : m < 7.5 ? 5 : 10) | a nice step of two up to 3 only
@@ -114,6 +114,15 @@ return 2 * (amp * angle + 8 * ulp(1.0 + 2 * amp)); | return 0 * (amp * angle + 8
 const double clock = n * (ulp(latest) / 2 + stepError); | const double clock = ulp(latest) / 2 + stepError; | the clock's error of one addition only
 if (a.steady() && b.steady()) continue; | if (a.steady() || b.steady()) continue; | a segment with one steady end taken as steady
 if (!drifting || tick <= kTicksPerTimeUnit) { | if (!drifting || tick < kTicksPerTimeUnit) { | the first period one frame short
+for (int c = 0; c < width_; ++c) row[c] = row[c] == from ? to : row[c]; | for (int c = 1; c < width_; ++c) row[c] = row[c] == from ? to : row[c]; | the first column never recoloured
+raster.ReplaceColor(kStreamlineColor, kPlotBackground); | raster.ReplaceColor(kContourColor, kPlotBackground); | the contour erased instead of the frame
+return std::isfinite(ratio) && ratio >= 1.5 ? | return std::isfinite(ratio) && ratio > 1.5 ? | a ratio of 1.5 keeps a one-pixel pen
+return std::isfinite(pixels) && pixels >= 1.5 ? | return std::isfinite(pixels) && pixels >= 2.5 ? | two device pixels taken as one
+MessageAsPlace(note.flatPlate ? MessageId::kFlatPlateComputed : MessageId::kPreviousSectionKept)}); | MessageAsPlace(MessageId::kPreviousSectionKept)}); | the flat plate never named
+return Filled(MessageId::kReadRest, {Number(r.value), {ShownText(r.rest, 20)}}); | return Filled(MessageId::kReadRest, {Number(r.value), {r.rest}}); | typed text shown uncut
+places.push_back({kParameters[*status.parameter].name, kNameContext}); | places.push_back({kParameters[*status.parameter].label, kNameContext}); | a rejection names the label
+result.leadingEdgeOmitted || upperEnd == 0 ? upperEnd : upperEnd - 1; | result.leadingEdgeOmitted || upperEnd == 0 ? upperEnd : upperEnd; | the lower curve without the leading edge
+std::snprintf(text, sizeof text, "%.6g", value + 0.0); | std::snprintf(text, sizeof text, "%.6g", value); | a figure of −0
 const double cosS = std::sqrt(1 - sinS * sinS); | const double cosS = -std::sqrt(1 - sinS * sinS); | the field's rear and front stagnation points swapped
 flow.centre = Complex(st.Eps * (-b), st.Mu * b); | flow.centre = Complex(st.Eps * b, st.Mu * b); | the field's circle centre on the wrong side
 FactorRatio(z, flow.rear, zeta, c, section && flow.trailingEdgeStagnant) | FactorRatio(z, flow.rear, zeta, c, flow.trailingEdgeStagnant) | the trailing edge's factors cancelled at every stage

@@ -129,6 +129,7 @@ void Form1::BuildCommandsAndPlot(QWidget* client) {
   connect(Picture3, &PlotView::pictureRenewed, this, [this] {
     if (st_.nPts.empty()) return;
     jouk::DrawStartPicture(Picture3->Canvas(), st_);
+    frameStanding_ = false;
     Picture3->update();
   });
 }
@@ -232,11 +233,18 @@ void Form1::Başla() {
   Timer1->setInterval(jouk::kTickIntervalMs);
   jouk::ResetAnimationClock(st_, Timer1->interval());
   ticksShown_ = 0;
+  frameStanding_ = false;
   Timer1->start();
 }
 
 void Form1::Timer1_Timer() {
-  jouk::DrawAnimationTick(Picture3->Canvas(), st_);
+  // After the first tick the previous frame is erased by its colour: the same pixels.
+  if (frameStanding_) {
+    jouk::DrawAnimationTickOver(Picture3->Canvas(), st_);
+  } else {
+    jouk::DrawAnimationTick(Picture3->Canvas(), st_);
+  }
+  frameStanding_ = true;
   ++ticksShown_;
   Picture3->update();
 }

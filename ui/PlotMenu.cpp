@@ -19,7 +19,10 @@
 #include "export/ExportPictures.hpp"
 #include "export/FlowCsv.hpp"
 #include "export/OutputFile.hpp"
+#include "layout/WindowLayout.hpp"
+#include "model/FlowPicture.hpp"
 #include "ui/PlotView.hpp"
+#include "ui/Widgets.hpp"
 
 namespace {
 
@@ -54,20 +57,16 @@ QString AskForFile(QWidget* parent, const QString& caption, const QString& fileN
   return dialog.selectedFiles().constFirst();
 }
 
-QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
-  QAction* action = menu->addAction(text);
-  action->setObjectName(QString::fromLatin1(name));
+// The menu's item k of the layout, its caption translated.
+QAction* AddItem(QMenu* menu, std::size_t k) {
+  const jouk::MenuItemLayout& item = jouk::kPlotMenuItems.at(k);
+  QAction* action = menu->addAction(LayoutText(jouk::kPlotMenuContext, item.caption));
+  action->setObjectName(QString::fromLatin1(item.name));
   return action;
 }
 
-// A copy of the window's flow as a freshly opened window would hold it: the same solution, the
-// animation's lines not yet drawn. The pictures replay START and the ticks shown on it.
-std::unique_ptr<jouk::FlowState> FreshCopy(const jouk::FlowState& st) {
-  auto copy = std::make_unique<jouk::FlowState>(st);
-  copy->YAnim1 = jouk::PointGrid();
-  copy->YAnim2 = jouk::PointGrid();
-  copy->anim = jouk::AnimState();
-  return copy;
+QString FileNameOf(std::size_t k) {
+  return QString::fromLatin1(jouk::kPlotMenuItems.at(k).fileName);
 }
 
 }  // namespace
@@ -77,19 +76,17 @@ PlotMenu::PlotMenu(QWidget* parent, SnapshotSource source)
       source_(std::move(source)),
       folder_(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)) {
   setObjectName(QStringLiteral("PlotMenu"));
-  connect(AddItem(this, "Mn_Lift", tr("Lift and pressure…")), &QAction::triggered, this,
-          &PlotMenu::liftRequested);
+  connect(AddItem(this, jouk::kMenuLift), &QAction::triggered, this, &PlotMenu::liftRequested);
   addSeparator();
   const struct {
-    const char* name;
-    QString text;
+    std::size_t item;
     void (PlotMenu::*slot)();
-  } items[] = {{"Mn_CopyPicture", tr("Copy picture"), &PlotMenu::CopyPicture},
-               {"Mn_SavePicture", tr("Save picture…"), &PlotMenu::SavePicture},
-               {"Mn_SaveAnimation", tr("Save animation…"), &PlotMenu::SaveAnimation},
-               {"Mn_SavePoints", tr("Save points…"), &PlotMenu::SavePoints}};
+  } items[] = {{jouk::kMenuCopy, &PlotMenu::CopyPicture},
+               {jouk::kMenuPicture, &PlotMenu::SavePicture},
+               {jouk::kMenuAnimation, &PlotMenu::SaveAnimation},
+               {jouk::kMenuPoints, &PlotMenu::SavePoints}};
   for (const auto& item : items) {
-    QAction* action = AddItem(this, item.name, item.text);
+    QAction* action = AddItem(this, item.item);
     connect(action, &QAction::triggered, this, item.slot);
     saving_.append(action);
   }
@@ -142,7 +139,7 @@ QString PlotMenu::Choose(const QString& caption, const QString& fileName,
 void PlotMenu::Write(const QString& path, const std::string& bytes) {
   std::string error;
   if (bytes.empty()) {
-    error = tr("the file could not be made.").toStdString();
+    error = LayoutText(jouk::kPlotMenuContext, jouk::kNotMadeText).toStdString();
   } else if (jouk::WriteOutput(QFile::encodeName(path).toStdString(), bytes, error)) {
     return;
   }
@@ -150,7 +147,7 @@ void PlotMenu::Write(const QString& path, const std::string& bytes) {
 }
 
 void PlotMenu::NotSaved(const QString& path, const std::string& reason) {
-  emit failed(tr("%1 was not saved: %2")
+  emit failed(LayoutText(jouk::kPlotMenuContext, jouk::kNotSavedText)
                   .arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)));
 }
 
@@ -159,12 +156,12 @@ void PlotMenu::CopyPicture() {
 }
 
 void PlotMenu::SavePicture() {
-  const QString png = tr("PNG picture (*.png)");
-  const QString svg = tr("SVG picture (*.svg)");
+  const QString png = LayoutText(jouk::kPlotMenuContext, jouk::kPngPictureFilter);
+  const QString svg = LayoutText(jouk::kPlotMenuContext, jouk::kSvgPictureFilter);
   QString filter = png;
   int pen = pen_;
   QString path =
-      Choose(tr("Save picture"), QStringLiteral("streamlines.png"), {png, svg}, &filter, &pen);
+      Choose(tr("Save picture"), FileNameOf(jouk::kMenuPicture), {png, svg}, &filter, &pen);
   if (path.isEmpty()) return;
   pen_ = std::clamp(pen, jouk::kMinPen, jouk::kMaxPen);
   // The name's own extension decides; a name without one takes the chosen filter's.
@@ -190,7 +187,7 @@ std::string PlotMenu::PictureBytes(const QString& suffix, int pen, QString* erro
   }
   const PlotSnapshot shown = Snapshot();
   const int ticks = shown.ticks;
-  const auto st = FreshCopy(*shown.flow);
+  const auto st = jouk::FreshWindowCopy(*shown.flow);
   const int w = PlotView::kImageWidth, h = PlotView::kImageHeight;
   if (suffix == QLatin1String("svg")) {
     return jouk::WindowSvg(*st, ticks, w, h, jouk::WindowSvgDescription(shown.texts, ticks, w, h));
@@ -201,11 +198,11 @@ std::string PlotMenu::PictureBytes(const QString& suffix, int pen, QString* erro
 
 void PlotMenu::SaveAnimation() {
   int pen = pen_;
-  const QString path = Choose(tr("Save animation"), QStringLiteral("streamlines.gif"),
+  const QString path = Choose(tr("Save animation"), FileNameOf(jouk::kMenuAnimation),
                               {tr("GIF animation (*.gif)")}, nullptr, &pen);
   if (path.isEmpty()) return;
   pen_ = std::clamp(pen, jouk::kMinPen, jouk::kMaxPen);
-  const auto st = FreshCopy(*Snapshot().flow);
+  const auto st = jouk::FreshWindowCopy(*Snapshot().flow);
   std::string bytes, error;
   // One period of the waves from the first frame: a loop without a seam.
   if (!jouk::WindowGif(*st, 1, jouk::kTicksPerTimeUnit, PlotView::kImageWidth,
@@ -217,8 +214,8 @@ void PlotMenu::SaveAnimation() {
 }
 
 void PlotMenu::SavePoints() {
-  const QString path = Choose(tr("Save points"), QStringLiteral("streamlines.csv"),
-                              {tr("CSV table (*.csv)")}, nullptr);
+  const QString path =
+      Choose(tr("Save points"), FileNameOf(jouk::kMenuPoints), {tr("CSV table (*.csv)")}, nullptr);
   if (path.isEmpty()) return;
   Write(path, jouk::StreamlinesCsv(*Snapshot().flow));
 }
