@@ -99,6 +99,12 @@ if (StagnationPointOnCircle(f, Pi)) return std::nullopt; | if (StagnationPointOn
 if (edges.trailing && edges.leading) | if (edges.trailing || edges.leading) | one omitted edge noted as both
 if (!result.ok) return {}; | if (false) return {}; | a failed result's edges noted
 if (edges.leading) notes.push_back(MessageId::kLeadingEdgeOffCurves); | if (edges.trailing) notes.push_back(MessageId::kLeadingEdgeOffCurves); | the curves' nose note on the trailing edge's flag
+if (std::fabs(v) < kFixedBelow) { | if (std::fabs(v) <= kFixedBelow) { | the readout's fixed notation one value too far
+npos) text.erase(0, 1); | npos) text.erase(0, 0); | a readout that rounds to zero keeps its minus sign
+probe.value = FieldAtStagePoint(flow, zeta, StageLength(t, f.b)); | probe.value = FieldAtStagePoint(flow, zeta, f.b); | the readout of every stage taken around the section
+OtherPlanePoint(probe.value.circle, t, | OtherPlanePoint(probe.value.circle, 1 - t, | the readout's other plane the one shown
+v.bounded ? ReadoutNumber(v.speed) : unbounded | ReadoutNumber(v.speed) | an unbounded speed written as a number
+if (v.inside) return text + word(MessageId::kReadoutInside); | if (false) return text + word(MessageId::kReadoutInside); | a point inside the section read as flow
 EOF
 )
 
