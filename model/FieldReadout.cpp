@@ -1,11 +1,16 @@
 #include "model/FieldReadout.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "model/DecimalText.hpp"
 
 namespace jouk {
+
+Complex WorldAt(const WorldWindow& w, double u, double v, double width, double height) {
+  return {w.x1 + u * (w.x2 - w.x1) / width, w.y1 + v * (w.y2 - w.y1) / height};
+}
 
 FieldProbe ProbeField(const FieldFlow& flow, Complex Q, double t, FlowView view) {
   const SurfaceFlow& f = flow.surface;
@@ -15,6 +20,12 @@ FieldProbe ProbeField(const FieldFlow& flow, Complex Q, double t, FlowView view)
   probe.value = FieldAtStagePoint(flow, zeta, StageLength(t, f.b));
   probe.other = OtherPlanePoint(probe.value.circle, t, f.b, f.cosAlfa, f.sinAlfa, view);
   return probe;
+}
+
+double PlayedStage(double seconds, double t0) {
+  const double phase = seconds / kMapPlayPeriod + std::clamp(t0, 0.0, 1.0) / 2;
+  const double frac = phase - std::floor(phase);
+  return 1 - std::fabs(1 - 2 * frac);
 }
 
 namespace {

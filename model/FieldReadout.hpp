@@ -14,6 +14,7 @@
 #include "model/FlowField.hpp"
 #include "model/FlowViews.hpp"
 #include "model/Messages.hpp"
+#include "model/Raster.hpp"
 
 namespace jouk {
 
@@ -24,6 +25,11 @@ struct FieldProbe {
   Complex other;     // the corresponding point of the other plane, in the view (OtherPlanePoint)
 };
 
+// The world point under the position (u, v) of a picture width × height in size (the same units,
+// logical or device pixels; (0, 0) its upper-left corner) that shows the window w:
+// x = x1 + u·(x2 − x1)/width, y = y1 + v·(y2 − y1)/height.
+Complex WorldAt(const WorldWindow& w, double u, double v, double width, double height);
+
 // The probe at the view's point Q of the picture at stage t (0 to 1):
 // ζ = StageCirclePoint(Q, t), the flow FieldAtStagePoint(ζ, √t·b) and the other plane's point.
 // At t = 1 the value is EvaluateField(FromView(Q)), the flow of the main picture.
@@ -33,6 +39,14 @@ FieldProbe ProbeField(const FieldFlow& flow, Complex Q, double t, FlowView view)
 // value that rounds to zero without a sign ("0.0000"), larger magnitudes in the form
 // "1.2346e+07"; a value that is not finite as "inf", "-inf" or "nan".
 std::string ReadoutNumber(double v);
+
+// Play runs the map's stage from where it stands up to 1, down to 0 and up again, one round in
+// this many seconds.
+inline constexpr double kMapPlayPeriod = 3;
+
+// The stage `seconds` after Play started at stage t0 (0 to 1): the triangle wave of period
+// kMapPlayPeriod that rises through t0 at 0 s, t = 1 − |1 − 2·frac(s/P + t0/2)|.
+double PlayedStage(double seconds, double t0);
 
 // The readout's words in the reader's language (UTF-8).
 using ReadoutWords = std::function<std::string(MessageId)>;

@@ -105,6 +105,9 @@ probe.value = FieldAtStagePoint(flow, zeta, StageLength(t, f.b)); | probe.value 
 OtherPlanePoint(probe.value.circle, t, | OtherPlanePoint(probe.value.circle, 1 - t, | the readout's other plane the one shown
 v.bounded ? ReadoutNumber(v.speed) : unbounded | ReadoutNumber(v.speed) | an unbounded speed written as a number
 if (v.inside) return text + word(MessageId::kReadoutInside); | if (false) return text + word(MessageId::kReadoutInside); | a point inside the section read as flow
+return {w.x1 + u * (w.x2 - w.x1) / width, w.y1 + v * (w.y2 - w.y1) / height}; | return {w.x1 + u * (w.x2 - w.x1) / width, w.y1 + v * (w.y2 - w.y1) / width}; | the pointer's height scaled by the picture's width
+std::clamp(t0, 0.0, 1.0) / 2; | std::clamp(t0, 0.0, 1.0); | the play starting at another stage than the slider's
+return 1 - std::fabs(1 - 2 * frac); | return std::fabs(1 - 2 * frac); | the play's wave upside down
 EOF
 )
 

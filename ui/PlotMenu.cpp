@@ -24,13 +24,15 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
   return action;
 }
 
-// A copy of the window's flow as a freshly opened window would hold it: the same solution, the
-// animation's lines not yet drawn. The pictures replay START and the ticks shown on it.
+// A copy of the window's flow as a freshly opened window would hold it: the same solution in the
+// view shown, the animation's lines not yet drawn. The pictures replay START and the ticks shown
+// on it.
 std::unique_ptr<jouk::FlowState> FreshCopy(const jouk::FlowState& st) {
   auto copy = std::make_unique<jouk::FlowState>(st);
   copy->YAnim1 = jouk::PointGrid();
   copy->YAnim2 = jouk::PointGrid();
   copy->anim = jouk::AnimState();
+  copy->anim.downstream = st.anim.downstream;  // the tunnel view's ripples travel downstream
   return copy;
 }
 
@@ -43,6 +45,7 @@ PlotMenu::PlotMenu(QWidget* parent, SnapshotSource source)
   setObjectName(QStringLiteral("PlotMenu"));
   connect(AddItem(this, "Mn_Lift", tr("Lift and pressure…")), &QAction::triggered, this,
           &PlotMenu::liftRequested);
+  AddFieldItems();
   addSeparator();
   const struct {
     const char* name;
@@ -63,6 +66,20 @@ PlotMenu::PlotMenu(QWidget* parent, SnapshotSource source)
     return QFileDialog::getSaveFileName(parentWidget(), caption, fileName,
                                         filters.join(QStringLiteral(";;")), chosenFilter);
   };
+}
+
+void PlotMenu::AddFieldItems() {
+  connect(AddItem(this, "Mn_Field", tr("Flow field…")), &QAction::triggered, this,
+          &PlotMenu::fieldRequested);
+  addSeparator();
+  freeStreamHorizontal_ = AddItem(this, "Mn_FreeStreamHorizontal", tr("Free stream horizontal"));
+  freeStreamHorizontal_->setCheckable(true);
+  freeStreamHorizontal_->setChecked(false);
+  connect(freeStreamHorizontal_, &QAction::toggled, this, &PlotMenu::freeStreamHorizontalChanged);
+}
+
+bool PlotMenu::FreeStreamHorizontal() const {
+  return freeStreamHorizontal_->isChecked();
 }
 
 void PlotMenu::SetFileChooser(FileChooser chooser) {

@@ -1,4 +1,5 @@
-// The plot's context menu: the lift window, and the picture, the animation and the points of the
+// The plot's context menu: the lift window, the flow field window, the view of the free stream
+// horizontal, and the picture, the animation and the points of the
 // flow as shown, to the clipboard or to files (the same files joukowsky-export writes). It knows
 // nothing of the window around the plot: what the plot shows comes as a snapshot from a source
 // the window hands it, and a save that fails is reported by a signal.
@@ -45,16 +46,25 @@ class PlotMenu : public QMenu {
   // Enables the copy and save items once there is a flow to copy or save.
   void SetSolved(bool solved);
 
+  // Whether "Free stream horizontal" is checked: the plot shows the tunnel view.
+  bool FreeStreamHorizontal() const;
+
   // What the plot shows now, as the source hands it over.
   PlotSnapshot Snapshot() const { return source_(); }
 
  signals:
   // "Lift and pressure…" was chosen.
   void liftRequested();
+  // "Flow field…" was chosen.
+  void fieldRequested();
+  // "Free stream horizontal" was checked (true) or cleared (false).
+  void freeStreamHorizontalChanged(bool horizontal);
   // A save failed; the message names the file and the reason.
   void failed(const QString& message);
 
  private:
+  // "Flow field…" and the checkable "Free stream horizontal", off at every start.
+  void AddFieldItems();
   void CopyPicture();
   void SavePicture();
   void SaveAnimation();
@@ -72,4 +82,5 @@ class PlotMenu : public QMenu {
   FileChooser chooser_;
   QString folder_;  // where the last file was saved
   QList<QAction*> saving_;
+  QAction* freeStreamHorizontal_ = nullptr;
 };

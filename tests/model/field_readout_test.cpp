@@ -7,6 +7,7 @@
 
 #include "model/FieldReadout.hpp"
 #include "model/FlowField.hpp"
+#include "model/FlowPicture.hpp"
 #include "model/FlowViews.hpp"
 #include "model/Recompute.hpp"
 #include "tests/model/Tolerance.hpp"
@@ -51,6 +52,14 @@ TEST(FieldReadout, NumbersHaveFourPlacesAndNoSignedZero) {
       {"not a number", std::nan(""), "nan"},
   };
   for (const auto& row : rows) EXPECT_EQ(ReadoutNumber(row.value), row.text) << row.name;
+}
+
+TEST(FieldReadout, PicturePositionsGoToTheirWorldPoints) {
+  const WorldWindow w{-3, 2, 3, -2};
+  EXPECT_EQ(WorldAt(w, 0, 0, 600, 400), Complex(-3, 2));
+  EXPECT_EQ(WorldAt(w, 600, 400, 600, 400), Complex(3, -2));
+  EXPECT_EQ(WorldAt(w, 300, 100, 600, 400), Complex(0, 1));
+  EXPECT_EQ(WorldAt(w, 600, 100, 1200, 800), Complex(0, 1.5));  // device pixels at a ratio of 2
 }
 
 TEST(FieldReadout, TheSectionsProbeIsTheFieldOfTheMainPicture) {
@@ -102,6 +111,23 @@ TEST(FieldReadout, TheCirclePlanesSpeedIsTheCylindersFlow) {
     const Complex w = f.U * (1.0 - f.a * f.a / (z * z)) + Complex(0, f.K) / z;
     EXPECT_TRUE(Near(probe.value.speed, std::abs(w) / f.U, 1e-12));
   }
+}
+
+TEST(FieldReadout, PlayRunsUpAndDownInItsPeriod) {
+  const struct {
+    const char* name;
+    double seconds, t0, t;
+  } rows[] = {
+      {"starts where the slider stands", 0, 0.25, 0.25},
+      {"from the circle plane, the section after half a round", 1.5, 0, 1},
+      {"back at the circle plane after a round", 3, 0, 0},
+      {"a quarter round up", 0.75, 0, 0.5},
+      {"from the section it goes down", 0.75, 1, 0.5},
+      {"a second round like the first", 6.75, 0, 0.5},
+      {"a stage beyond the slider's end taken at the end", 0, 2, 1},
+  };
+  for (const auto& row : rows)
+    EXPECT_TRUE(Near(PlayedStage(row.seconds, row.t0), row.t, 1e-15)) << row.name;
 }
 
 TEST(FieldReadout, TextNamesEachQuantityOrSaysWhy) {
