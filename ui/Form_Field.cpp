@@ -69,6 +69,8 @@ Form_Field::Form_Field(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->addWidget(readout_);
   layout->addWidget(help);
   layout->addLayout(buttons);
+  // Never smaller than its content: the picture keeps its 600 × 400 pixels.
+  layout->setSizeConstraint(QLayout::SetMinimumSize);
 
   playTimer_ = new QTimer(this);
   playTimer_->setObjectName(QStringLiteral("Timer_Play"));
@@ -85,6 +87,7 @@ Form_Field::Form_Field(QWidget* parent) : QWidget(parent, Qt::Window) {
                                         chosenFilter);
   };
   ShowNothingYet();
+  resize(sizeHint());
 }
 
 QWidget* Form_Field::BuildControls() {
@@ -198,6 +201,11 @@ void Form_Field::TogglePlay(bool on) {
 void Form_Field::PlayStep() {
   const double t = jouk::PlayedStage(played_.elapsed() / 1000.0, playFrom_);
   stage_->setValue(static_cast<int>(std::lround(t * kStageSteps)));
+}
+
+void Form_Field::hideEvent(QHideEvent* event) {
+  play_->setChecked(false);
+  QWidget::hideEvent(event);
 }
 
 void Form_Field::SetFileChooser(FileChooser chooser) {

@@ -21,6 +21,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QHideEvent;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -53,6 +54,10 @@ class Form_Field : public QWidget {
 
   // Replaces the file dialog (by default the toolkit's save dialog).
   void SetFileChooser(FileChooser chooser);
+
+ protected:
+  // A hidden window does not play: its store may change before it is shown again.
+  void hideEvent(QHideEvent* event) override;
 
  signals:
   // A save failed; the message names the file and the reason.

@@ -97,6 +97,13 @@ jouk::FieldFlow FlowOf(const jouk::FlowState& st) {
   return flow;
 }
 
+// The flow field window of a window started with the steep texts.
+QWidget* StartedFieldWindow(Form1& form) {
+  StartWithTexts(form, kSteep);
+  Choose(form, "Mn_Field");
+  return TopLevel("Form_Field");
+}
+
 int Pen(const QWidget& w) {
   return PlotView::PenWidthFor(w.devicePixelRatioF());
 }
@@ -234,7 +241,15 @@ class FieldWindowTest : public QObject {
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
             .count() /
         kMoves;
-    qInfo("hover readout: %.2f microseconds a move", perMove);
+    // And a whole move event, the tooltip shown or moved included.
+    const auto events = std::chrono::steady_clock::now();
+    constexpr int kEvents = 300;
+    for (int k = 0; k < kEvents; ++k) MoveTo(plot, QPointF(k % 600, (k * 7) % 400));
+    const double perEvent = std::chrono::duration<double, std::micro>(
+                                std::chrono::steady_clock::now() - events)
+                                .count() /
+                            kEvents;
+    qInfo("hover: %.2f microseconds a readout, %.1f a move event", perMove, perEvent);
     QVERIFY(perMove < 1000);
   }
 
@@ -298,9 +313,7 @@ class FieldWindowTest : public QObject {
   // on the screen only.
   void hoverMarksTheOtherPlane() {
     CollectingWindow w;
-    StartWithTexts(w.form, kSteep);
-    Choose(w.form, "Mn_Field");
-    QWidget* window = TopLevel("Form_Field");
+    QWidget* window = StartedFieldWindow(w.form);
     auto* view = Child<FieldView>(*window, "FieldView");
     auto* slider = Child<QSlider>(*window, "Slider_Map");
     const jouk::FieldFlow flow = FlowOf(Store(w.form));
@@ -358,9 +371,7 @@ class FieldWindowTest : public QObject {
   // clipboard; a failed save says why.
   void savesAreTheExportersFiles() {
     CollectingWindow w;
-    StartWithTexts(w.form, kSteep);
-    Choose(w.form, "Mn_Field");
-    QWidget* window = TopLevel("Form_Field");
+    QWidget* window = StartedFieldWindow(w.form);
     auto* field = qobject_cast<Form_Field*>(window);
     Child<QSlider>(*window, "Slider_Map")->setValue(50);
     Child<QCheckBox>(*window, "Check_Cp")->setChecked(true);
@@ -393,9 +404,7 @@ class FieldWindowTest : public QObject {
   // A dark theme changes the controls, not the picture.
   void darkThemeKeepsThePicturesColours() {
     CollectingWindow w;
-    StartWithTexts(w.form, kSteep);
-    Choose(w.form, "Mn_Field");
-    QWidget* window = TopLevel("Form_Field");
+    QWidget* window = StartedFieldWindow(w.form);
     auto* view = Child<FieldView>(*window, "FieldView");
     const QImage light = view->image().copy();
     QPalette dark;
