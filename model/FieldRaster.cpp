@@ -111,7 +111,8 @@ void DrawColourBar(Raster& raster, double limit, int ratio) {
   const std::vector<BarTick> ticks = CpBarTicks(limit);
   for (std::size_t k = 0; k < ticks.size(); ++k) {
     const int y = top + static_cast<int>(std::lround(height * k / (ticks.size() - 1.0)));
-    FillPixels(raster, strip + 10 * ratio, std::min(y, top + height - ratio), 3 * ratio, ratio,
+    // The tick left of the strip, so that it does not read as a minus sign of the number.
+    FillPixels(raster, strip - 3 * ratio, std::min(y, top + height - ratio), 3 * ratio, ratio,
                kStreamlineColor);
     DrawText(raster, strip + 15 * ratio, y - 3 * ratio, ticks[k].text, ratio, kStreamlineColor);
   }

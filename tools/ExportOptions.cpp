@@ -378,22 +378,9 @@ Output:
          std::to_string(kMinFrames) + " to " + std::to_string(kMaxFrames) + ".\n";
 }
 
-// The help on the lift formats and the options that shape any output.
-std::string UsageOfTheRest() {
-  const ExportOptions defaults;
-  const std::string tick = TickTime();
-  return R"(  --format summary
-                 CSV "quantity,value": circulation, lift_coefficient (Kutta-Joukowski,
-                 2 circulation / chord), lift_coefficient_from_pressure (the surface
-                 pressure integrated across the free stream), chord, and the front and
-                 rear stagnation points (x, y) in the turned airfoil plane.
-  --format surface
-                 CSV "point,x,y,speed,cp": the surface from the trailing edge over the
-                 upper surface to the leading edge and back along the lower surface,
-                 with the speed over the free-stream speed and the pressure coefficient
-                 1 - speed^2. A point where the speed is unbounded (the trailing edge
-                 with a Kutta condition other than 1) has no row; a note says so.
-  --format probe the flow at the points given by --at, CSV "x,y,inside,speed,cp,psi",
+// The help on the probe, the field picture and the view.
+std::string UsageOfTheField() {
+  return R"(  --format probe the flow at the points given by --at, CSV "x,y,inside,speed,cp,psi",
                  one row per point in the order given: inside 1 for a point inside
                  the section (its last three fields empty), else 0 with the speed
                  over the free-stream speed, the pressure coefficient and the stream
@@ -416,9 +403,32 @@ std::string UsageOfTheRest() {
                  so that the free stream runs horizontally from right to left, the
                  section pitched nose-up, the ripples travelling downstream. For csv,
                  svg, png, gif, probe and field.
-  --points N     samples of the surface table, )" +
-         std::to_string(kMinSurfacePoints) + " to " + std::to_string(kMaxSurfacePoints) +
-         " (default " + std::to_string(kDefaultSurfacePoints) + R"().
+)";
+}
+
+// The help on the lift formats.
+std::string UsageOfTheLift() {
+  return R"(  --format summary
+                 CSV "quantity,value": circulation, lift_coefficient (Kutta-Joukowski,
+                 2 circulation / chord), lift_coefficient_from_pressure (the surface
+                 pressure integrated across the free stream), chord, and the front and
+                 rear stagnation points (x, y) in the turned airfoil plane.
+  --format surface
+                 CSV "point,x,y,speed,cp": the surface from the trailing edge over the
+                 upper surface to the leading edge and back along the lower surface,
+                 with the speed over the free-stream speed and the pressure coefficient
+                 1 - speed^2. A point where the speed is unbounded (the trailing edge
+                 with a Kutta condition other than 1) has no row; a note says so.
+)";
+}
+
+// The help on the options that shape any output, and the exit status.
+std::string UsageOfTheOptions() {
+  const ExportOptions defaults;
+  const std::string tick = TickTime();
+  return R"(  --points N     samples of the surface table, )" + std::to_string(kMinSurfacePoints) +
+         " to " + std::to_string(kMaxSurfacePoints) + " (default " +
+         std::to_string(kDefaultSurfacePoints) + R"().
   --time T       the moment of the picture: T / )" +
          tick + R"( animation ticks after START,
                  T a multiple of )" +
@@ -449,7 +459,8 @@ a parameter is rejected (the reason goes to standard error, on one line).
 }  // namespace
 
 std::string ExportUsage() {
-  return UsageOfParameters() + UsageOfPictures() + UsageOfTheRest();
+  return UsageOfParameters() + UsageOfPictures() + UsageOfTheLift() + UsageOfTheField() +
+         UsageOfTheOptions();
 }
 
 }  // namespace jouk

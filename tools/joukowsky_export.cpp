@@ -43,6 +43,20 @@ void ReportNotes(const jouk::FlowState& st, const jouk::ParameterTexts& texts) {
   }
 }
 
+// The probe's rows; false (with the status) when the store holds no flow to probe.
+bool MakeProbe(const jouk::FlowState& st, const jouk::ExportOptions& opts, std::string& out,
+               int& status) {
+  jouk::FieldFlow flow;
+  jouk::MessageId reason{};
+  if (!jouk::MakeFieldFlow(st, flow, reason)) {
+    Report(jouk::EnglishText(reason));
+    status = jouk::kExitRejected;
+    return false;
+  }
+  out = jouk::ProbeCsv(flow, opts.view, opts.at);
+  return true;
+}
+
 // The field picture, PNG or SVG after the output's name; false (with the status) when it cannot
 // be made.
 bool MakeField(const jouk::FlowState& st, const jouk::ExportOptions& opts, std::string& out,
@@ -92,17 +106,8 @@ bool MakeOutput(jouk::FlowState& st, const jouk::ExportOptions& opts, std::strin
         return true;
       }
       break;
-    case ExportFormat::kProbe: {
-      jouk::FieldFlow flow;
-      jouk::MessageId reason{};
-      if (!jouk::MakeFieldFlow(st, flow, reason)) {
-        Report(jouk::EnglishText(reason));
-        status = jouk::kExitRejected;
-        return false;
-      }
-      out = jouk::ProbeCsv(flow, opts.view, opts.at);
-      return true;
-    }
+    case ExportFormat::kProbe:
+      return MakeProbe(st, opts, out, status);
     case ExportFormat::kField:
       return MakeField(st, opts, out, status);
     case ExportFormat::kSummary:
