@@ -42,17 +42,7 @@ Form_Field::Form_Field(QWidget* parent) : QWidget(parent, Qt::Window) {
   readout_->setMinimumHeight(2 * fontMetrics().height() + 4);
   note_ = new QLabel(this);
   note_->setObjectName(QStringLiteral("Label_Note"));
-  auto* help = new QLabel(
-      tr("In the main picture the free stream comes from the right inclined by 2α to the "
-         "horizontal while the chord lies at −α: the map mirrors the flow around the circle, and "
-         "the turn by α follows. \"Free stream horizontal\" turns the same flow by 2α, as in a "
-         "wind tunnel: the stream runs from right to left and the section is pitched nose-up by "
-         "α. The slider carries every point ζ of the circle plane by ζ + t·b²/ζ to the section. "
-         "Marked: the circle's centre (cross), the map's singular points ±b and the circle "
-         "through them (squares), the stagnation points (diamonds)."),
-      this);
-  help->setObjectName(QStringLiteral("Label_Help"));
-  help->setWordWrap(true);
+  QLabel* help = BuildHelp();
 
   auto* copy = new QPushButton(tr("Copy picture"), this);
   copy->setObjectName(QStringLiteral("Button_Copy"));
@@ -88,6 +78,21 @@ Form_Field::Form_Field(QWidget* parent) : QWidget(parent, Qt::Window) {
   };
   ShowNothingYet();
   resize(sizeHint());
+}
+
+QLabel* Form_Field::BuildHelp() {
+  auto* help = new QLabel(
+      tr("In the main picture the free stream comes from the right inclined by 2α to the "
+         "horizontal while the chord lies at −α: the map mirrors the flow around the circle, and "
+         "the turn by α follows. \"Free stream horizontal\" turns the same flow by 2α, as in a "
+         "wind tunnel: the stream runs from right to left and the section is pitched nose-up by "
+         "α. The slider carries every point ζ of the circle plane by ζ + t·b²/ζ to the section. "
+         "Marked: the circle's centre (cross), the map's singular points ±b and the circle "
+         "through them (squares), the stagnation points (diamonds)."),
+      this);
+  help->setObjectName(QStringLiteral("Label_Help"));
+  help->setWordWrap(true);
+  return help;
 }
 
 QWidget* Form_Field::BuildControls() {

@@ -64,6 +64,8 @@ class Form_Field : public QWidget {
   void failed(const QString& message);
 
  private:
+  // Why the main picture's free stream is inclined, what the slider does and what is marked.
+  QLabel* BuildHelp();
   // The slider, Play, the pressure colours' check box and the orientation's choice.
   QWidget* BuildControls();
   // Draws the picture for the controls as they stand, and the readout where the pointer is.

@@ -72,14 +72,10 @@ void PlotMenu::AddFieldItems() {
   connect(AddItem(this, "Mn_Field", tr("Flow field…")), &QAction::triggered, this,
           &PlotMenu::fieldRequested);
   addSeparator();
-  freeStreamHorizontal_ = AddItem(this, "Mn_FreeStreamHorizontal", tr("Free stream horizontal"));
-  freeStreamHorizontal_->setCheckable(true);
-  freeStreamHorizontal_->setChecked(false);
-  connect(freeStreamHorizontal_, &QAction::toggled, this, &PlotMenu::freeStreamHorizontalChanged);
-}
-
-bool PlotMenu::FreeStreamHorizontal() const {
-  return freeStreamHorizontal_->isChecked();
+  QAction* horizontal = AddItem(this, "Mn_FreeStreamHorizontal", tr("Free stream horizontal"));
+  horizontal->setCheckable(true);
+  horizontal->setChecked(false);
+  connect(horizontal, &QAction::toggled, this, &PlotMenu::freeStreamHorizontalChanged);
 }
 
 void PlotMenu::SetFileChooser(FileChooser chooser) {

@@ -46,9 +46,6 @@ class PlotMenu : public QMenu {
   // Enables the copy and save items once there is a flow to copy or save.
   void SetSolved(bool solved);
 
-  // Whether "Free stream horizontal" is checked: the plot shows the tunnel view.
-  bool FreeStreamHorizontal() const;
-
   // What the plot shows now, as the source hands it over.
   PlotSnapshot Snapshot() const { return source_(); }
 
@@ -82,5 +79,4 @@ class PlotMenu : public QMenu {
   FileChooser chooser_;
   QString folder_;  // where the last file was saved
   QList<QAction*> saving_;
-  QAction* freeStreamHorizontal_ = nullptr;
 };
