@@ -320,13 +320,16 @@ void Form1::SetTunnelView(bool on) {
 
 void Form1::RenewTunnelCopy() {
   if (!tunnelView_) return;
-  auto copy = std::make_unique<jouk::FlowState>(st_);
-  if (tunnel_) {  // the lines on the plot, for the next erase pass
-    copy->YAnim1 = std::move(tunnel_->YAnim1);
-    copy->YAnim2 = std::move(tunnel_->YAnim2);
+  if (!tunnel_) {
+    tunnel_ = std::make_unique<jouk::FlowState>(st_);
+  } else {
+    // Copied into the memory it has; the lines on the plot stay, for the next erase pass.
+    jouk::PointGrid drawn1 = std::move(tunnel_->YAnim1), drawn2 = std::move(tunnel_->YAnim2);
+    *tunnel_ = st_;
+    tunnel_->YAnim1 = std::move(drawn1);
+    tunnel_->YAnim2 = std::move(drawn2);
   }
-  jouk::ApplyView(*copy, jouk::FlowView::kTunnel);
-  tunnel_ = std::move(copy);
+  jouk::ApplyView(*tunnel_, jouk::FlowView::kTunnel);
 }
 
 void Form1::ShowFieldWindow() {

@@ -189,6 +189,34 @@ class FieldWindowTest : public QObject {
     QCOMPARE(Pixels(plot->image()), Replayed(steeper, jouk::FlowView::kMain, 1, size, Pen(*plot)));
   }
 
+  // What the tunnel view costs: its copy of each accepted solution, and a tick, against the main
+  // picture's tick, at the start-up texts and the heaviest set.
+  void tunnelViewKeepsTheTickBudget() {
+    using Clock = std::chrono::steady_clock;
+    const auto micro = [](Clock::time_point from) {
+      return std::chrono::duration<double, std::micro>(Clock::now() - from).count();
+    };
+    for (const jouk::ParameterTexts& texts : {jouk::ParameterTexts{}, HeavyTexts()}) {
+      Form1 form;
+      double tick[2] = {0, 0};
+      double start[2] = {0, 0};
+      for (const bool tunnel : {false, true}) {
+        Child<QAction>(form, "Mn_FreeStreamHorizontal")->setChecked(tunnel);
+        form.SetTexts(texts);
+        auto from = Clock::now();
+        StartWithTexts(form, texts);
+        start[tunnel] = micro(from);
+        constexpr int kTicks = 20;
+        from = Clock::now();
+        for (int k = 0; k < kTicks; ++k) form.Timer1_Timer();
+        tick[tunnel] = micro(from) / kTicks;
+      }
+      qInfo("START %.0f µs and a tick %.0f µs; with the free stream horizontal %.0f µs and %.0f µs",
+            start[0], tick[0], start[1], tick[1]);
+      QVERIFY(tick[1] < 2 * tick[0] + 2000);
+    }
+  }
+
   // The tooltip reads the flow under the pointer, in the text the model writes, in both views,
   // also between ticks, and changes no pixel.
   void tooltipReadsTheFlowWithoutAChangedPixel() {
