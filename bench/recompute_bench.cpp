@@ -4,8 +4,8 @@
 
 #include "model/FlowViews.hpp"
 #include "model/Mdl_Common.hpp"
-#include "tests/common/ParameterSets.hpp"
 #include "model/Recompute.hpp"
+#include "tests/common/ParameterSets.hpp"
 
 namespace {
 
@@ -33,8 +33,7 @@ void CircleCopy(benchmark::State& state, const jouk::ParameterTexts& texts) {
   }
 }
 
-BENCHMARK_CAPTURE(CircleCopy, startup, jouk::testing::StartupTexts())
-    ->Name("circle-copy/startup");
+BENCHMARK_CAPTURE(CircleCopy, startup, jouk::testing::StartupTexts())->Name("circle-copy/startup");
 BENCHMARK_CAPTURE(CircleCopy, heavy, jouk::testing::HeavyTexts())->Name("circle-copy/heavy");
 BENCHMARK_CAPTURE(Recompute, startup, jouk::testing::StartupTexts())->Name("recompute/startup");
 BENCHMARK_CAPTURE(Recompute, heavy, jouk::testing::HeavyTexts())->Name("recompute/heavy");

@@ -41,7 +41,9 @@ Complex FromView(FlowView view, Complex Q, double cosAlfa, double sinAlfa);
 
 // Turns the picture points 1..nPts(k) of streamlines 0..kMax of an accepted recompute into the
 // view (kMain leaves the store exactly as it is) and sets the ripples' direction: with kTunnel
-// the animation clock then runs backwards, sin(2π·(x/L + t)), so the waves travel to −x.
+// the animation clock then runs backwards, sin(2π·(x/L + t)), so the waves travel to −x. It turns
+// what the store holds, so it is applied once, to a copy of the recomputed store that the view
+// draws (the field functions and the circle-plane copy keep the main orientation).
 void ApplyView(FlowState& st, FlowView view);
 
 // The mapping length of the stage t: √t·b, so that ζ + t·b²/ζ is ζ + (√t·b)²/ζ.
