@@ -273,10 +273,10 @@ class FieldWindowTest : public QObject {
     const auto events = std::chrono::steady_clock::now();
     constexpr int kEvents = 300;
     for (int k = 0; k < kEvents; ++k) MoveTo(plot, QPointF(k % 600, (k * 7) % 400));
-    const double perEvent = std::chrono::duration<double, std::micro>(
-                                std::chrono::steady_clock::now() - events)
-                                .count() /
-                            kEvents;
+    const double perEvent =
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - events)
+            .count() /
+        kEvents;
     qInfo("hover: %.2f microseconds a readout, %.1f a move event", perMove, perEvent);
     QVERIFY(perMove < 1000);
   }

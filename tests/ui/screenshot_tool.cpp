@@ -8,13 +8,13 @@
 // The timer is stopped and the ticks given by hand, so every run makes the same picture.
 #include <QApplication>
 #include <QCheckBox>
-#include <QMouseEvent>
-#include <QSlider>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSlider>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -83,14 +83,13 @@ QImage Companion(const Form1& form, const QMenu& menu, bool field, double t, QIm
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const bool field = argc == 4 && std::strcmp(argv[1], "field") == 0;
-  const bool known =
-      field ||
-      (argc == 3 && (std::strcmp(argv[1], "main") == 0 || std::strcmp(argv[1], "lift") == 0 ||
-                     std::strcmp(argv[1], "menu") == 0));
+  const bool known = field || (argc == 3 && (std::strcmp(argv[1], "main") == 0 ||
+                                             std::strcmp(argv[1], "lift") == 0 ||
+                                             std::strcmp(argv[1], "menu") == 0));
   const double t = field ? std::atof(argv[2]) : 1;
   if (!known || !(t >= 0 && t <= 1)) {
-    std::fprintf(stderr, "usage: %s main|lift|menu OUTPUT.png, or %s field T OUTPUT.png\n",
-                 argv[0], argv[0]);
+    std::fprintf(stderr, "usage: %s main|lift|menu OUTPUT.png, or %s field T OUTPUT.png\n", argv[0],
+                 argv[0]);
     return 2;
   }
   const char* output = argv[argc - 1];
