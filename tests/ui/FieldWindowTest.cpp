@@ -320,6 +320,19 @@ class FieldWindowTest : public QObject {
       QCOMPARE(Pixels(view->image()), FieldPicture(Store(w.form), spec, size, Pen(*view)));
     }
 
+    // What a frame of Play costs, with and without the pressure colours.
+    for (const bool colours : {false, true}) {
+      cp->setChecked(colours);
+      const auto from = std::chrono::steady_clock::now();
+      for (int step = 40; step < 50; ++step) slider->setValue(step);
+      qInfo("a frame of Play %s the pressure colours: %.1f ms", colours ? "with" : "without",
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from)
+                    .count() /
+                10);
+    }
+    cp->setChecked(false);
+    slider->setValue(Form_Field::kStageSteps);
+
     // One window however often it is chosen; it follows a recompute and keeps its picture on a
     // rejection; it closes with the main window.
     Choose(w.form, "Mn_Field");
