@@ -22,15 +22,16 @@ FieldView::FieldView(QWidget* parent) : QWidget(parent) {
   Redraw();
 }
 
-void FieldView::Show(const jouk::FlowState* st, const jouk::FieldPictureSpec& spec) {
+void FieldView::Show(const jouk::FlowState* st, const jouk::FieldPictureSpec& spec, bool draft) {
   st_ = st;
   spec_ = spec;
+  draft_ = draft;
   Redraw();
   update();
 }
 
 void FieldView::Redraw() {
-  const double ratio = devicePixelRatioF();
+  const double ratio = draft_ ? 1.0 : devicePixelRatioF();
   const QSize logical = PictureSize();
   image_ = QImage(static_cast<int>(std::lround(logical.width() * ratio)),
                   static_cast<int>(std::lround(logical.height() * ratio)), QImage::Format_RGB32);
@@ -52,7 +53,7 @@ void FieldView::SetMark(std::optional<jouk::Complex> world) {
 }
 
 void FieldView::paintEvent(QPaintEvent* event) {
-  if (devicePixelRatioF() != image_.devicePixelRatio()) Redraw();  // another screen
+  if (!draft_ && devicePixelRatioF() != image_.devicePixelRatio()) Redraw();  // another screen
   QPainter painter(this);
   painter.setClipRegion(event->region());
   painter.drawImage(QPoint(0, 0), image_);

@@ -27,8 +27,9 @@ class FieldView : public QWidget {
   QSize sizeHint() const override { return PictureSize(); }
 
   // Draws the field picture of the store (null: none yet) as spec asks; without a flow the
-  // picture is the plot's ground alone.
-  void Show(const jouk::FlowState* st, const jouk::FieldPictureSpec& spec);
+  // picture is the plot's ground alone. A draft has one pixel to each logical pixel whatever the
+  // screen (a quarter of the pressure colours' work at a ratio of 2), for Play's frames.
+  void Show(const jouk::FlowState* st, const jouk::FieldPictureSpec& spec, bool draft = false);
 
   // Marks a world point of the picture (nothing: no mark).
   void SetMark(std::optional<jouk::Complex> world);
@@ -60,6 +61,7 @@ class FieldView : public QWidget {
 
   const jouk::FlowState* st_ = nullptr;
   jouk::FieldPictureSpec spec_;
+  bool draft_ = false;
   jouk::WorldWindow window_{};
   std::optional<jouk::Complex> mark_;
   QImage image_;

@@ -165,7 +165,8 @@ void Form_Field::ShowNothingYet() {
 }
 
 void Form_Field::Redraw() {
-  view_->Show(st_, Spec());
+  // Play's frames with the pressure colours are drafts; the picture it stops at is drawn whole.
+  view_->Show(st_, Spec(), playTimer_->isActive() && cp_->isChecked());
   if (pointer_) {
     Hover(pointer_->real(), pointer_->imag());
   } else {
@@ -196,6 +197,7 @@ void Form_Field::TogglePlay(bool on) {
   play_->setText(on ? tr("Pause") : tr("Play"));
   if (!on) {
     playTimer_->stop();
+    Redraw();
     return;
   }
   playFrom_ = static_cast<double>(stage_->value()) / kStageSteps;

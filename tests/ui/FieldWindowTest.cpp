@@ -330,6 +330,16 @@ class FieldWindowTest : public QObject {
                     .count() /
                 10);
     }
+    // Play's frames with the colours are drafts of one pixel a logical pixel; where it stops, the
+    // picture is whole again.
+    auto* play = Child<QPushButton>(*window, "Button_Play");
+    play->click();
+    QTRY_VERIFY_WITH_TIMEOUT(slider->value() != 49, 5000);
+    QCOMPARE(view->image().size(), FieldView::PictureSize());
+    play->click();
+    const jouk::FieldPictureSpec stopped{
+        .t = slider->value() / 100.0, .cp = true, .view = jouk::FlowView::kTunnel};
+    QCOMPARE(Pixels(view->image()), FieldPicture(Store(w.form), stopped, size, Pen(*view)));
     cp->setChecked(false);
     slider->setValue(Form_Field::kStageSteps);
 
