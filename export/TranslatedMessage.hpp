@@ -10,4 +10,8 @@ namespace jouk {
 
 QString TranslatedMessage(MessageId id);
 
+// A filled message in the language of the installed translation: its text and every place that
+// has a context translated, the places put in in one pass.
+QString TranslatedText(const FilledMessage& message);
+
 }  // namespace jouk

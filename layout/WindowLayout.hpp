@@ -264,4 +264,72 @@ inline constexpr AboutWindowLayout kAboutWindow = {
 };
 // clang-format on
 
+// The ground of a text box whose text the last recompute could not take as typed: the box's own
+// ground mixed with amber, 35 % amber, each component truncated.
+inline constexpr Colour kNoteAmber = {255, 176, 0};
+inline constexpr double kNoteAmberShare = 0.35;
+constexpr Colour NoteGround(const Colour& base) {
+  const auto mix = [](int a, int b) {
+    return static_cast<int>(a * (1 - kNoteAmberShare) + b * kNoteAmberShare);
+  };
+  return {mix(base.red, kNoteAmber.red), mix(base.green, kNoteAmber.green),
+          mix(base.blue, kNoteAmber.blue)};
+}
+
+// An item of the plot's context menu: its object name (the page's element id), its caption
+// (translated in the context "PlotMenu") and, for a save, the file name it suggests.
+struct MenuItemLayout {
+  const char* name;
+  const char* caption;
+  const char* fileName;  // empty for an item that saves nothing
+};
+
+// The plot's menu, from the top; a separator follows the first item.
+inline constexpr char kPlotMenuContext[] = "PlotMenu";
+inline constexpr std::array<MenuItemLayout, 5> kPlotMenuItems = {{
+    {"Mn_Lift", QT_TRANSLATE_NOOP("PlotMenu", "Lift and pressure…"), ""},
+    {"Mn_CopyPicture", QT_TRANSLATE_NOOP("PlotMenu", "Copy picture"), ""},
+    {"Mn_SavePicture", QT_TRANSLATE_NOOP("PlotMenu", "Save picture…"), "streamlines.png"},
+    {"Mn_SaveAnimation", QT_TRANSLATE_NOOP("PlotMenu", "Save animation…"), "streamlines.gif"},
+    {"Mn_SavePoints", QT_TRANSLATE_NOOP("PlotMenu", "Save points…"), "streamlines.csv"},
+}};
+// The two kinds of picture Save picture offers (context "PlotMenu"), and what a save that cannot
+// make its file says.
+inline constexpr char kPngPictureFilter[] = QT_TRANSLATE_NOOP("PlotMenu", "PNG picture (*.png)");
+inline constexpr char kSvgPictureFilter[] = QT_TRANSLATE_NOOP("PlotMenu", "SVG picture (*.svg)");
+inline constexpr char kNotSavedText[] = QT_TRANSLATE_NOOP("PlotMenu", "%1 was not saved: %2");
+inline constexpr char kNotMadeText[] = QT_TRANSLATE_NOOP("PlotMenu", "the file could not be made.");
+enum PlotMenuItem : std::size_t { kMenuLift, kMenuCopy, kMenuPicture, kMenuAnimation, kMenuPoints };
+
+// The lift window's texts (context "Form_Lift") and those of its pressure plot (context
+// "PressurePlot").
+struct LiftWindowLayout {
+  const char* name;
+  const char* caption;
+  const char* circulationCaption;
+  const char* liftCaption;
+  const char* noValue;     // a figure before the first recompute
+  const char* nothingYet;  // the note before the first recompute
+  const char* plotContext;
+  const char* chordAxis;
+  const char* pressureAxis;
+  const char* upperSurface;
+  const char* lowerSurface;
+};
+
+inline constexpr LiftWindowLayout kLiftWindow = {
+    "Form_Lift",
+    QT_TRANSLATE_NOOP("Form_Lift", "Lift and pressure"),
+    QT_TRANSLATE_NOOP("Form_Lift", "Circulation Γ"),
+    QT_TRANSLATE_NOOP("Form_Lift", "Lift coefficient Cl"),
+    QT_TRANSLATE_NOOP("Form_Lift", "—"),
+    QT_TRANSLATE_NOOP("Form_Lift",
+                      "Press START to compute the flow; its lift and pressure show here."),
+    "PressurePlot",
+    QT_TRANSLATE_NOOP("PressurePlot", "x/c along the chord: leading edge 0, trailing edge 1"),
+    QT_TRANSLATE_NOOP("PressurePlot", "−Cp"),
+    QT_TRANSLATE_NOOP("PressurePlot", "Upper surface"),
+    QT_TRANSLATE_NOOP("PressurePlot", "Lower surface"),
+};
+
 }  // namespace jouk

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "model/GoldenSection.hpp"
@@ -335,6 +336,27 @@ LiftAndPressure ComputeLiftAndPressure(const FlowState& st, int points) {
   }
   r.ok = true;
   return r;
+}
+
+PressureCurves PressureCurvesOf(const LiftAndPressure& result) {
+  const std::size_t count = result.surface.size();
+  const std::size_t upperEnd =
+      std::min<std::size_t>(static_cast<std::size_t>(std::max(result.upperCount, 0)), count);
+  const std::size_t lowerBegin =
+      result.leadingEdgeOmitted || upperEnd == 0 ? upperEnd : upperEnd - 1;
+  PressureCurves curves;
+  for (std::size_t i = 0; i < count; ++i) {
+    const SurfacePoint& p = result.surface[i];
+    if (i < upperEnd) curves.upper.push_back({p.chordFraction, -p.cp});
+    if (i >= lowerBegin) curves.lower.push_back({p.chordFraction, -p.cp});
+  }
+  return curves;
+}
+
+std::string FigureText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6g", value + 0.0);  // + 0.0 shows −0 as 0
+  return text;
 }
 
 }  // namespace jouk

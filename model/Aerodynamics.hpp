@@ -72,4 +72,17 @@ struct LiftAndPressure {
 // pressure then misses the edge's suction force). Failure leaves ok false and says why.
 LiftAndPressure ComputeLiftAndPressure(const FlowState& st, int points = kDefaultSurfacePoints);
 
+// The curves of the pressure plot: −Cp against x/c, the upper surface (the first upperCount
+// samples, the leading edge last when it is there) and the lower one (from the leading edge on).
+struct CurvePoint {
+  double x, y;
+};
+struct PressureCurves {
+  std::vector<CurvePoint> upper, lower;
+};
+PressureCurves PressureCurvesOf(const LiftAndPressure& result);
+
+// A figure of the lift window: six significant digits, '.' as the decimal point, −0 as 0.
+std::string FigureText(double value);
+
 }  // namespace jouk

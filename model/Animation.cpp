@@ -31,8 +31,9 @@ int LastAnimatedStreamline(const FlowState& st) {
 }
 
 void SinCos(double a, double* s, double* c) {
-#if defined(__GLIBC__)
-  // glibc's sincos runs the very code of its sin and cos on one argument reduction.
+#if defined(__GLIBC__) || defined(__EMSCRIPTEN__)
+  // glibc's sincos, and musl's (the browser edition's C library), run the very code of their sin
+  // and cos on one argument reduction.
   ::sincos(a, s, c);
 #else
   *s = std::sin(a);

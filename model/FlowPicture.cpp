@@ -43,6 +43,50 @@ void DrawAnimationTick(Raster& raster, FlowState& st) {
   DrawDisplacedLines(raster, st, kStreamlineColor);
 }
 
+static_assert(kStreamlineColor != kPlotBackground && kStreamlineColor != kContourColor,
+              "the frame drawn is told apart by its colour");
+
+namespace {
+
+// Painting a frame over walks each of its segments, which costs about as much as looking at a few
+// dozen pixels (measured in the browser edition: some 25 ns a segment against 1 ns a pixel); the
+// erase by colour looks at every pixel.
+constexpr long kPixelsPerSegment = 24;
+
+// The segments of the two displaced lines of every animated streamline.
+long DisplacedSegments(const FlowState& st) {
+  long segments = 0;
+  const int kLast = LastAnimatedStreamline(st);
+  for (int i = 1; i <= kLast; ++i) {
+    segments += 2L * std::max(std::min(st.nPts[static_cast<std::size_t>(i)], kLastPoint) - 1, 0);
+  }
+  return segments;
+}
+
+}  // namespace
+
+void DrawAnimationTickOver(Raster& raster, FlowState& st) {
+  AdvanceAnimationTime(st);
+  // Either way the previous frame's pixels take the background colour; the cheaper way is taken.
+  const long pixels = static_cast<long>(raster.width()) * raster.height();
+  if (DisplacedSegments(st) * kPixelsPerSegment > pixels) {
+    raster.ReplaceColor(kStreamlineColor, kPlotBackground);
+  } else {
+    DrawDisplacedLines(raster, st, kPlotBackground);
+  }
+  UpdateDisplacedLines(st);
+  DrawDisplacedLines(raster, st, kStreamlineColor);
+}
+
+std::unique_ptr<FlowState> FreshWindowCopy(const FlowState& st) {
+  auto copy = std::make_unique<FlowState>(st);
+  copy->YAnim1 = PointGrid();
+  copy->YAnim2 = PointGrid();
+  copy->anim = AnimState();
+  copy->anim.downstream = st.anim.downstream;  // the view's ripples keep their direction
+  return copy;
+}
+
 void ReplayWindowPicture(Raster& raster, FlowState& st, int ticks) {
   raster.Cls();
   StartPicture(raster, st);

@@ -3,6 +3,8 @@
 // raster. The main window and joukowsky-export draw through these same functions.
 #pragma once
 
+#include <memory>
+
 #include "model/Mdl_Common.hpp"
 #include "model/Raster.hpp"
 
@@ -31,6 +33,20 @@ void DrawDisplacedLines(Raster& raster, const FlowState& st, Rgb color);
 // One tick of the animation: advance the time, erase the previous frame (paint it over in the
 // background colour), compute the displaced lines at the new time and draw them.
 void DrawAnimationTick(Raster& raster, FlowState& st);
+
+// The same tick for a raster whose only pixels in the streamline colour are those of the previous
+// frame, drawn there by the previous tick (every tick after the first since a start; the first one
+// erases the lines the store held before, which were never drawn). The erase pass then sets
+// exactly the pixels that turn the streamline colour into the background colour: painting the
+// previous frame over sets the pixels its drawing set, and the previous erase pass left no other
+// pixel of that colour. The pixels come out as DrawAnimationTick's; a frame of many segments is
+// then erased without walking them again (a frame of few is painted over, which is quicker).
+void DrawAnimationTickOver(Raster& raster, FlowState& st);
+
+// A copy of the store as a freshly opened window would hold it after the same recompute: the same
+// solution in the same view (its ripples travelling the same way), the animation's lines and clock
+// not yet set. The pictures of the moment shown replay START and the ticks on it.
+std::unique_ptr<FlowState> FreshWindowCopy(const FlowState& st);
 
 // What a freshly opened window's plot holds after START and `ticks` ticks of its timer: the
 // plot cleared, the start picture drawn, the clock started as the timer starts it, and every

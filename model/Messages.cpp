@@ -3,6 +3,7 @@
 #include <array>
 #include <span>
 #include <string_view>
+#include <utility>
 
 #include "model/Translatable.hpp"
 
@@ -120,8 +121,7 @@ const MessageText& Message(MessageId id) {
   return k < kMessages.size() ? kMessages[k] : kNoText;
 }
 
-std::string EnglishText(MessageId id, const std::vector<std::string>& places) {
-  const std::string_view text = Message(id).english;
+std::string FillPlaces(std::string_view text, const std::vector<std::string>& places) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t k = 0; k < text.size(); ++k) {
@@ -136,6 +136,26 @@ std::string EnglishText(MessageId id, const std::vector<std::string>& places) {
     }
   }
   return out;
+}
+
+std::string EnglishText(MessageId id, const std::vector<std::string>& places) {
+  return FillPlaces(Message(id).english, places);
+}
+
+FilledMessage Filled(MessageId id, std::vector<MessagePlace> places) {
+  const MessageText& m = Message(id);
+  return {m.context, m.english, std::move(places)};
+}
+
+MessagePlace MessageAsPlace(MessageId id) {
+  const MessageText& m = Message(id);
+  return {m.english, m.context};
+}
+
+std::string EnglishText(const FilledMessage& message) {
+  std::vector<std::string> places;
+  for (const MessagePlace& p : message.places) places.push_back(p.text);
+  return FillPlaces(message.text, places);
 }
 
 }  // namespace jouk

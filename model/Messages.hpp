@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace jouk {
@@ -69,6 +70,35 @@ struct MessageText {
 
 // The table's entry for id; empty texts for a number cast to an id that is none.
 const MessageText& Message(MessageId id);
+
+// A place of a message: a text that is the same in every language (a number, what the user
+// typed), or, with a context, a text that is translated in that context (a parameter's name,
+// another message).
+struct MessagePlace {
+  std::string text;
+  const char* context = nullptr;
+};
+
+// A message ready to be put into words in any language: its English text with the context it is
+// translated in (none for a text that is not translated) and what fills its "%1", "%2", ….
+struct FilledMessage {
+  const char* context = nullptr;
+  std::string text;
+  std::vector<MessagePlace> places;
+};
+
+// The message of id with the given places.
+FilledMessage Filled(MessageId id, std::vector<MessagePlace> places = {});
+
+// A place that holds the text of another message, translated as that message.
+MessagePlace MessageAsPlace(MessageId id);
+
+// Puts places[0], places[1], … into the "%1", "%2", … of text in one pass (a place's own "%1"
+// stays as it is); a mark without a place stays too.
+std::string FillPlaces(std::string_view text, const std::vector<std::string>& places);
+
+// The English text of a filled message.
+std::string EnglishText(const FilledMessage& message);
 
 // The English text of id with "%1", "%2", … replaced by places[0], places[1], … in one pass (a
 // place's own "%1" stays as it is); a mark without a place stays too.

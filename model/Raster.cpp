@@ -69,6 +69,18 @@ bool Inside(DevicePoint p, int w, int h) {
 
 }  // namespace
 
+int PenWidthForRatio(double ratio) {
+  return std::isfinite(ratio) && ratio >= 1.5 ? static_cast<int>(std::lround(std::min(ratio, 1e6)))
+                                              : 1;
+}
+
+int DevicePixelsFor(int logical, double ratio) {
+  const double pixels = logical * ratio;
+  return std::isfinite(pixels) && pixels >= 1.5
+             ? static_cast<int>(std::lround(std::min(pixels, 1e9)))
+             : 1;
+}
+
 std::optional<Pixel> PixelAt(DevicePoint p, int width, int height) {
   if (!(p.u >= 0 && p.u <= width && p.v >= 0 && p.v <= height)) return std::nullopt;
   return Pixel{PixelIndex(p.u, width), PixelIndex(p.v, height)};
@@ -88,6 +100,14 @@ void Raster::SetBackColor(Rgb color) {
 
 void Raster::Cls() {
   for (int r = 0; r < height_; ++r) std::fill_n(pixels_ + r * pitch_, width_, back_);
+}
+
+void Raster::ReplaceColor(Rgb from, Rgb to) {
+  for (int r = 0; r < height_; ++r) {
+    Rgb* row = pixels_ + r * pitch_;
+    // Branch-free, so that the loop vectorises.
+    for (int c = 0; c < width_; ++c) row[c] = row[c] == from ? to : row[c];
+  }
 }
 
 void Raster::Scale(double x1, double y1, double x2, double y2) {

@@ -41,6 +41,14 @@ constexpr Rgb MakeRgb(int red, int green, int blue) {
          static_cast<Rgb>(blue);
 }
 
+// The pen's width in device pixels at a device pixel ratio: the ratio rounded, at least 1 (one at
+// 1, two at 1.5 and at 2), so that lines keep on a dense screen the weight they have at 1×.
+int PenWidthForRatio(double ratio);
+
+// The device pixels of a length of `logical` pixels at a device pixel ratio: round(logical·ratio),
+// at least 1.
+int DevicePixelsFor(int logical, double ratio);
+
 // A world window: upper-left corner (x1, y1), lower-right corner (x2, y2).
 struct WorldWindow {
   double x1, y1, x2, y2;
@@ -103,6 +111,9 @@ class Raster {
 
   // Fills the picture with the background colour.
   void Cls();
+
+  // Sets every pixel of colour `from` to colour `to`.
+  void ReplaceColor(Rgb from, Rgb to);
 
   // Sets the world window (upper-left corner (x1, y1), lower-right corner (x2, y2)); draws
   // nothing and keeps what was drawn.

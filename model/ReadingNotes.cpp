@@ -1,7 +1,9 @@
 #include "model/ReadingNotes.hpp"
 
 #include "model/NumberText.hpp"
+#include "model/SectionGrid.hpp"
 #include "model/SectionLookup.hpp"
+#include "model/ShownText.hpp"
 
 namespace jouk {
 
@@ -32,6 +34,29 @@ std::vector<ReadingNote> ReadingNotes(const FlowState& st, const ParameterTexts&
     }
   }
   return notes;
+}
+
+namespace {
+
+MessagePlace Number(double value) {
+  return {NumberToText(value)};
+}
+
+}  // namespace
+
+FilledMessage NoteMessage(const ReadingNote& note) {
+  if (note.kind == ReadingNote::kNotInTable) {
+    return Filled(MessageId::kNotInTable,
+                  {Number(note.delta), Number(note.gamma), Number(GridKey(0)),
+                   Number(kLargestThickness), Number(kLargestCamber), Number(kGridStep),
+                   MessageAsPlace(note.flatPlate ? MessageId::kFlatPlateComputed
+                                                 : MessageId::kPreviousSectionKept)});
+  }
+  const NumberReading& r = note.reading;
+  if (!r.hasNumber)
+    return Filled(r.rest.empty() ? MessageId::kReadEmpty : MessageId::kReadNoNumber);
+  if (r.rest.front() == ',') return Filled(MessageId::kReadComma, {Number(r.value)});
+  return Filled(MessageId::kReadRest, {Number(r.value), {ShownText(r.rest, 20)}});
 }
 
 }  // namespace jouk

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/Mdl_Common.hpp"
+#include "model/Messages.hpp"
 #include "model/Parameters.hpp"
 
 namespace jouk {
@@ -39,5 +40,10 @@ struct ReadingNote {
 // The notes on the texts of a recompute that st has just made: one per box not read whole, and,
 // when the thickness and camber pair is not in the table, one for each of the two boxes.
 std::vector<ReadingNote> ReadingNotes(const FlowState& st, const ParameterTexts& texts);
+
+// The note in words: "Read as 0: use a point as the decimal separator", the table-miss note with
+// the pair asked for, the grid the table covers and what is computed instead. Numbers are in
+// their shortest form; text the user typed is shown cut to 20 characters.
+FilledMessage NoteMessage(const ReadingNote& note);
 
 }  // namespace jouk

@@ -97,4 +97,13 @@ RecomputeStatus Recompute(FlowState& st, const ParameterTexts& texts) noexcept {
   }
 }
 
+FilledMessage RejectionMessage(const RecomputeStatus& status) {
+  if (!status.id) return {nullptr, status.message, {}};
+  std::vector<MessagePlace> places;
+  if (status.parameter && *status.parameter < kParameterCount) {
+    places.push_back({kParameters[*status.parameter].name, kNameContext});
+  }
+  return Filled(*status.id, std::move(places));
+}
+
 }  // namespace jouk

@@ -28,4 +28,9 @@ struct RecomputeStatus {
 // before anything is written: the store is then exactly as it was.
 RecomputeStatus Recompute(FlowState& st, const ParameterTexts& texts) noexcept;
 
+// Why a rejected recompute refused its texts, in words: the status's message with the parameter's
+// name (translated in its context) as its place; the English message alone when the status
+// carries no id.
+FilledMessage RejectionMessage(const RecomputeStatus& status);
+
 }  // namespace jouk

@@ -99,6 +99,15 @@ if (StagnationPointOnCircle(f, Pi)) return std::nullopt; | if (StagnationPointOn
 if (edges.trailing && edges.leading) | if (edges.trailing || edges.leading) | one omitted edge noted as both
 if (!result.ok) return {}; | if (false) return {}; | a failed result's edges noted
 if (edges.leading) notes.push_back(MessageId::kLeadingEdgeOffCurves); | if (edges.trailing) notes.push_back(MessageId::kLeadingEdgeOffCurves); | the curves' nose note on the trailing edge's flag
+for (int c = 0; c < width_; ++c) row[c] = row[c] == from ? to : row[c]; | for (int c = 1; c < width_; ++c) row[c] = row[c] == from ? to : row[c]; | the first column never recoloured
+raster.ReplaceColor(kStreamlineColor, kPlotBackground); | raster.ReplaceColor(kContourColor, kPlotBackground); | the contour erased instead of the frame
+return std::isfinite(ratio) && ratio >= 1.5 ? | return std::isfinite(ratio) && ratio > 1.5 ? | a ratio of 1.5 keeps a one-pixel pen
+return std::isfinite(pixels) && pixels >= 1.5 ? | return std::isfinite(pixels) && pixels >= 2.5 ? | two device pixels taken as one
+MessageAsPlace(note.flatPlate ? MessageId::kFlatPlateComputed : MessageId::kPreviousSectionKept)}); | MessageAsPlace(MessageId::kPreviousSectionKept)}); | the flat plate never named
+return Filled(MessageId::kReadRest, {Number(r.value), {ShownText(r.rest, 20)}}); | return Filled(MessageId::kReadRest, {Number(r.value), {r.rest}}); | typed text shown uncut
+places.push_back({kParameters[*status.parameter].name, kNameContext}); | places.push_back({kParameters[*status.parameter].label, kNameContext}); | a rejection names the label
+result.leadingEdgeOmitted || upperEnd == 0 ? upperEnd : upperEnd - 1; | result.leadingEdgeOmitted || upperEnd == 0 ? upperEnd : upperEnd; | the lower curve without the leading edge
+std::snprintf(text, sizeof text, "%.6g", value + 0.0); | std::snprintf(text, sizeof text, "%.6g", value); | a figure of −0
 const double cosS = std::sqrt(1 - sinS * sinS); | const double cosS = -std::sqrt(1 - sinS * sinS); | the field's rear and front stagnation points swapped
 flow.centre = Complex(st.Eps * (-b), st.Mu * b); | flow.centre = Complex(st.Eps * b, st.Mu * b); | the field's circle centre on the wrong side
 FactorRatio(z, flow.rear, zeta, c, section && flow.trailingEdgeStagnant) | FactorRatio(z, flow.rear, zeta, c, flow.trailingEdgeStagnant) | the trailing edge's factors cancelled at every stage
@@ -130,6 +139,7 @@ if (v.inside) return text + word(MessageId::kReadoutInside); | if (false) return
 return {w.x1 + u * (w.x2 - w.x1) / width, w.y1 + v * (w.y2 - w.y1) / height}; | return {w.x1 + u * (w.x2 - w.x1) / width, w.y1 + v * (w.y2 - w.y1) / width}; | the pointer's height scaled by the picture's width
 std::clamp(t0, 0.0, 1.0) / 2; | std::clamp(t0, 0.0, 1.0); | the play starting at another stage than the slider's
 return 1 - std::fabs(1 - 2 * frac); | return std::fabs(1 - 2 * frac); | the play's wave upside down
+copy->anim.downstream = st.anim.downstream; | copy->anim.downstream = false; | a fresh copy of the tunnel view with its ripples travelling upstream
 EOF
 )
 

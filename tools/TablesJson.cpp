@@ -1,85 +1,14 @@
 #include "tools/TablesJson.hpp"
 
-#include <cstdio>
-#include <vector>
-
 #include "layout/WindowLayout.hpp"
+#include "model/Animation.hpp"
 #include "model/NumberText.hpp"
 #include "model/Parameters.hpp"
+#include "tools/JsonWriter.hpp"
 
 namespace jouk {
 
 namespace {
-
-// Writes JSON text: values, and objects and arrays that put the commas between their members.
-class JsonWriter {
- public:
-  JsonWriter& Open(char bracket) {
-    Separate();
-    out_ += bracket;
-    first_.push_back(true);
-    return *this;
-  }
-  JsonWriter& Close(char bracket) {
-    out_ += bracket;
-    first_.pop_back();
-    return *this;
-  }
-  // The key of the next member of an object.
-  JsonWriter& Key(const char* key) {
-    String(key);
-    out_ += ':';
-    keyed_ = true;
-    return *this;
-  }
-  JsonWriter& String(const char* text) {
-    Separate();
-    out_ += '"';
-    for (const char* c = text; *c != '\0'; ++c) Escaped(static_cast<unsigned char>(*c));
-    out_ += '"';
-    return *this;
-  }
-  // A number in its shortest decimal form, without exponent ("8.25", "100", "-10").
-  JsonWriter& Number(double v) { return Raw(NumberToText(v)); }
-  JsonWriter& Bool(bool v) { return Raw(v ? "true" : "false"); }
-  JsonWriter& Null() { return Raw("null"); }
-  std::string Text() const { return out_ + '\n'; }
-
- private:
-  JsonWriter& Raw(const std::string& text) {
-    Separate();
-    out_ += text;
-    return *this;
-  }
-  // A comma before every member but the first; none between a key and its value.
-  void Separate() {
-    if (keyed_) {
-      keyed_ = false;
-      return;
-    }
-    if (first_.empty()) return;
-    if (!first_.back()) out_ += ',';
-    first_.back() = false;
-  }
-  // A byte of a string: quotes, backslashes and control characters escaped, the bytes of other
-  // characters (UTF-8) as they are.
-  void Escaped(unsigned char c) {
-    if (c == '"' || c == '\\') {
-      out_ += '\\';
-      out_ += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char code[8];
-      std::snprintf(code, sizeof code, "\\u%04x", c);
-      out_ += code;
-    } else {
-      out_ += static_cast<char>(c);
-    }
-  }
-
-  std::string out_;
-  std::vector<bool> first_;  // per open object or array: no member written yet
-  bool keyed_ = false;       // a key was written; its value follows
-};
 
 void Box(JsonWriter& j, const TwipBox& b) {
   j.Open('{').Key("left").Number(b.left).Key("top").Number(b.top);
@@ -198,6 +127,31 @@ void AboutWindow(JsonWriter& j) {
   j.Close(']').Close('}');
 }
 
+void PlotMenu(JsonWriter& j) {
+  j.Key("plotMenu").Open('{').Key("context").String(kPlotMenuContext).Key("items").Open('[');
+  for (const MenuItemLayout& item : kPlotMenuItems) {
+    j.Open('{').Key("name").String(item.name).Key("caption").String(item.caption);
+    j.Key("fileName").String(item.fileName).Close('}');
+  }
+  j.Close(']')
+      .Key("pngFilter")
+      .String(kPngPictureFilter)
+      .Key("svgFilter")
+      .String(kSvgPictureFilter);
+  j.Key("notSaved").String(kNotSavedText).Key("notMade").String(kNotMadeText).Close('}');
+}
+
+void LiftWindow(JsonWriter& j) {
+  const LiftWindowLayout& w = kLiftWindow;
+  j.Key("liftWindow").Open('{').Key("name").String(w.name).Key("context").String(w.name);
+  j.Key("caption").String(w.caption).Key("circulationCaption").String(w.circulationCaption);
+  j.Key("liftCaption").String(w.liftCaption).Key("noValue").String(w.noValue);
+  j.Key("nothingYet").String(w.nothingYet).Key("plotContext").String(w.plotContext);
+  j.Key("chordAxis").String(w.chordAxis).Key("pressureAxis").String(w.pressureAxis);
+  j.Key("upperSurface").String(w.upperSurface).Key("lowerSurface").String(w.lowerSurface);
+  j.Close('}');
+}
+
 }  // namespace
 
 std::string TablesJson() {
@@ -206,6 +160,11 @@ std::string TablesJson() {
   Parameters(j);
   MainWindow(j);
   AboutWindow(j);
+  PlotMenu(j);
+  LiftWindow(j);
+  j.Key("noteGround");
+  ColourValue(j, NoteGround({255, 255, 255}));
+  j.Key("tickIntervalMs").Number(kTickIntervalMs);
   j.Close('}');
   return j.Text();
 }

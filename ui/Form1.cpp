@@ -130,6 +130,7 @@ void Form1::BuildCommandsAndPlot(QWidget* client) {
   connect(Picture3, &PlotView::pictureRenewed, this, [this] {
     if (st_.nPts.empty()) return;
     jouk::DrawStartPicture(Picture3->Canvas(), Shown());
+    frameStanding_ = false;
     Picture3->update();
   });
 }
@@ -223,11 +224,18 @@ void Form1::Başla() {
   Timer1->setInterval(jouk::kTickIntervalMs);
   jouk::ResetAnimationClock(Shown(), Timer1->interval());
   ticksShown_ = 0;
+  frameStanding_ = false;
   Timer1->start();
 }
 
 void Form1::Timer1_Timer() {
-  jouk::DrawAnimationTick(Picture3->Canvas(), Shown());
+  // After the first tick the previous frame is erased by its colour: the same pixels.
+  if (frameStanding_) {
+    jouk::DrawAnimationTickOver(Picture3->Canvas(), Shown());
+  } else {
+    jouk::DrawAnimationTick(Picture3->Canvas(), Shown());
+  }
+  frameStanding_ = true;
   ++ticksShown_;
   Picture3->update();
 }
@@ -315,6 +323,7 @@ void Form1::SetTunnelView(bool on) {
   shown.YAnim2 = jouk::PointGrid();
   Picture3->Cls();
   jouk::ReplayWindowPicture(Picture3->Canvas(), shown, ticksShown_);
+  frameStanding_ = ticksShown_ > 0;  // the replay drew the frame of the last tick
   Picture3->update();
 }
 

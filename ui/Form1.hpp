@@ -134,6 +134,8 @@ class Form1 : public QMainWindow {
   PlotMenu* plotMenu_ = nullptr;
   jouk::ParameterTexts shownTexts_;
   int ticksShown_ = 0;
+  // The plot holds the frame the last tick drew, and nothing else in its colour.
+  bool frameStanding_ = false;
 
   // Created on the first choice of "About"; a window of its own, without an owner.
   std::unique_ptr<Form_About> about_;

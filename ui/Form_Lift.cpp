@@ -9,6 +9,7 @@
 #include <QVector>
 #include <algorithm>
 
+#include "layout/WindowLayout.hpp"
 #include "model/EdgeNotes.hpp"
 #include "ui/AppIcon.hpp"
 #include "ui/ModelText.hpp"
@@ -29,11 +30,13 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, double
 }  // namespace
 
 Form_Lift::Form_Lift(QWidget* parent) : QWidget(parent, Qt::Window) {
-  NameWindow(*this, "Form_Lift", tr("Lift and pressure"));
+  const jouk::LiftWindowLayout& w = jouk::kLiftWindow;
+  NameWindow(*this, w.name, LayoutText(w.name, w.caption));
 
   auto* figures = new QGridLayout;
-  figures->addWidget(MakeLabel(this, "Caption_Circulation", tr("Circulation Γ"), 1.0), 0, 0);
-  figures->addWidget(MakeLabel(this, "Caption_Lift", tr("Lift coefficient Cl"), 1.0), 0, 1);
+  figures->addWidget(
+      MakeLabel(this, "Caption_Circulation", LayoutText(w.name, w.circulationCaption), 1.0), 0, 0);
+  figures->addWidget(MakeLabel(this, "Caption_Lift", LayoutText(w.name, w.liftCaption), 1.0), 0, 1);
   circulationValue_ = MakeLabel(this, "Value_Circulation", QString(), 2.5);
   liftValue_ = MakeLabel(this, "Value_Lift", QString(), 2.5);
   figures->addWidget(circulationValue_, 1, 0);
@@ -52,13 +55,14 @@ Form_Lift::Form_Lift(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 QString Form_Lift::FigureText(double value) {
-  return QString::number(value + 0.0, 'g', 6);  // + 0.0 shows −0 as 0
+  return QString::fromStdString(jouk::FigureText(value));
 }
 
 void Form_Lift::ShowNothingYet() {
-  circulationValue_->setText(tr("—"));
-  liftValue_->setText(tr("—"));
-  note_->setText(tr("Press START to compute the flow; its lift and pressure show here."));
+  const jouk::LiftWindowLayout& w = jouk::kLiftWindow;
+  circulationValue_->setText(LayoutText(w.name, w.noValue));
+  liftValue_->setText(LayoutText(w.name, w.noValue));
+  note_->setText(LayoutText(w.name, w.nothingYet));
   plot_->Clear();
 }
 
@@ -80,20 +84,9 @@ void Form_Lift::ShowResult(const jouk::LiftAndPressure& result) {
   }
   note_->setText(notes.join(QLatin1Char(' ')));
 
-  // Upper: the first upperCount points (the leading edge last, when it is there); lower: from
-  // the leading edge on.
-  const auto count = static_cast<qsizetype>(result.surface.size());
-  const qsizetype upperEnd = std::clamp<qsizetype>(result.upperCount, 0, count);
-  const qsizetype lowerBegin =
-      result.leadingEdgeOmitted ? upperEnd : std::max<qsizetype>(upperEnd - 1, 0);
+  const jouk::PressureCurves curves = jouk::PressureCurvesOf(result);
   QVector<QPointF> upper, lower;
-  upper.reserve(upperEnd);
-  lower.reserve(count - lowerBegin);
-  for (qsizetype i = 0; i < count; ++i) {
-    const jouk::SurfacePoint& p = result.surface[static_cast<std::size_t>(i)];
-    const QPointF point(p.chordFraction, -p.cp);
-    if (i < upperEnd) upper.append(point);
-    if (i >= lowerBegin) lower.append(point);
-  }
+  for (const jouk::CurvePoint& p : curves.upper) upper.append(QPointF(p.x, p.y));
+  for (const jouk::CurvePoint& p : curves.lower) lower.append(QPointF(p.x, p.y));
   plot_->SetCurves(std::move(upper), std::move(lower));
 }

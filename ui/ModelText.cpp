@@ -1,7 +1,8 @@
 #include "ui/ModelText.hpp"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
+#include <string>
+#include <vector>
 
 #include "export/TranslatedMessage.hpp"
 
@@ -26,31 +27,14 @@ QString ParameterDescription(const jouk::ParameterSpec& p) {
 }
 
 QString ModelMessage(jouk::MessageId id, const QStringList& places) {
-  const QString text = jouk::TranslatedMessage(id);
-  // "%1" … "%9" replaced in one pass, so a place's own "%2" stays as it is; a mark without a
-  // place stays too (arg() would warn about the places it misses).
-  static const QRegularExpression mark(QStringLiteral("%([1-9])"));
-  QString out;
-  qsizetype from = 0;
-  for (auto it = mark.globalMatch(text); it.hasNext();) {
-    const QRegularExpressionMatch m = it.next();
-    const qsizetype place = m.captured(1).toInt() - 1;
-    if (place >= places.size()) continue;
-    out += QStringView(text).mid(from, m.capturedStart() - from);
-    out += places[place];
-    from = m.capturedEnd();
-  }
-  out += QStringView(text).mid(from);
-  return out;
+  std::vector<std::string> filled;
+  for (const QString& place : places) filled.push_back(place.toStdString());
+  return QString::fromStdString(
+      jouk::FillPlaces(jouk::TranslatedMessage(id).toStdString(), filled));
 }
 
 QString RejectionText(const jouk::RecomputeStatus& status) {
-  if (!status.id) return QString::fromStdString(status.message);
-  QStringList places;
-  if (status.parameter && *status.parameter < jouk::kParameterCount) {
-    places << ParameterName(jouk::kParameters[*status.parameter]);
-  }
-  return ModelMessage(*status.id, places);
+  return jouk::TranslatedText(jouk::RejectionMessage(status));
 }
 
 QString LiftErrorText(const jouk::LiftAndPressure& result) {

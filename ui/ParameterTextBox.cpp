@@ -2,6 +2,8 @@
 
 #include <QFocusEvent>
 
+#include "layout/WindowLayout.hpp"
+
 ParameterTextBox::ParameterTextBox(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
   setCursorPosition(0);
 }
@@ -12,11 +14,8 @@ void ParameterTextBox::SetShownText(const QString& text) {
 }
 
 QColor ParameterTextBox::MarkColor(const QColor& base) {
-  const QColor amber(255, 176, 0);
-  constexpr double kShare = 0.35;  // of amber in the mix
-  const auto mix = [](int a, int b) { return static_cast<int>(a * (1 - kShare) + b * kShare); };
-  return QColor(mix(base.red(), amber.red()), mix(base.green(), amber.green()),
-                mix(base.blue(), amber.blue()));
+  const jouk::Colour c = jouk::NoteGround({base.red(), base.green(), base.blue()});
+  return QColor(c.red, c.green, c.blue);
 }
 
 void ParameterTextBox::SetNote(const QString& note) {

@@ -14,26 +14,30 @@
 #include "export/ExportPictures.hpp"
 #include "export/FlowCsv.hpp"
 #include "export/OutputFile.hpp"
+#include "layout/WindowLayout.hpp"
+#include "model/FlowPicture.hpp"
 #include "ui/PlotView.hpp"
+#include "ui/Widgets.hpp"
 
 namespace {
 
-QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
+// The menu's item k of the layout, its caption translated.
+QAction* AddItem(QMenu* menu, std::size_t k) {
+  const jouk::MenuItemLayout& item = jouk::kPlotMenuItems.at(k);
+  QAction* action = menu->addAction(LayoutText(jouk::kPlotMenuContext, item.caption));
+  action->setObjectName(QString::fromLatin1(item.name));
+  return action;
+}
+
+// An item of the window's own, named name.
+QAction* AddNamedItem(QMenu* menu, const char* name, const QString& text) {
   QAction* action = menu->addAction(text);
   action->setObjectName(QString::fromLatin1(name));
   return action;
 }
 
-// A copy of the window's flow as a freshly opened window would hold it: the same solution in the
-// view shown, the animation's lines not yet drawn. The pictures replay START and the ticks shown
-// on it.
-std::unique_ptr<jouk::FlowState> FreshCopy(const jouk::FlowState& st) {
-  auto copy = std::make_unique<jouk::FlowState>(st);
-  copy->YAnim1 = jouk::PointGrid();
-  copy->YAnim2 = jouk::PointGrid();
-  copy->anim = jouk::AnimState();
-  copy->anim.downstream = st.anim.downstream;  // the tunnel view's ripples travel downstream
-  return copy;
+QString FileNameOf(std::size_t k) {
+  return QString::fromLatin1(jouk::kPlotMenuItems.at(k).fileName);
 }
 
 }  // namespace
@@ -43,20 +47,18 @@ PlotMenu::PlotMenu(QWidget* parent, SnapshotSource source)
       source_(std::move(source)),
       folder_(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)) {
   setObjectName(QStringLiteral("PlotMenu"));
-  connect(AddItem(this, "Mn_Lift", tr("Lift and pressure…")), &QAction::triggered, this,
-          &PlotMenu::liftRequested);
+  connect(AddItem(this, jouk::kMenuLift), &QAction::triggered, this, &PlotMenu::liftRequested);
   AddFieldItems();
   addSeparator();
   const struct {
-    const char* name;
-    QString text;
+    std::size_t item;
     void (PlotMenu::*slot)();
-  } items[] = {{"Mn_CopyPicture", tr("Copy picture"), &PlotMenu::CopyPicture},
-               {"Mn_SavePicture", tr("Save picture…"), &PlotMenu::SavePicture},
-               {"Mn_SaveAnimation", tr("Save animation…"), &PlotMenu::SaveAnimation},
-               {"Mn_SavePoints", tr("Save points…"), &PlotMenu::SavePoints}};
+  } items[] = {{jouk::kMenuCopy, &PlotMenu::CopyPicture},
+               {jouk::kMenuPicture, &PlotMenu::SavePicture},
+               {jouk::kMenuAnimation, &PlotMenu::SaveAnimation},
+               {jouk::kMenuPoints, &PlotMenu::SavePoints}};
   for (const auto& item : items) {
-    QAction* action = AddItem(this, item.name, item.text);
+    QAction* action = AddItem(this, item.item);
     connect(action, &QAction::triggered, this, item.slot);
     saving_.append(action);
   }
@@ -69,10 +71,10 @@ PlotMenu::PlotMenu(QWidget* parent, SnapshotSource source)
 }
 
 void PlotMenu::AddFieldItems() {
-  connect(AddItem(this, "Mn_Field", tr("Flow field…")), &QAction::triggered, this,
+  connect(AddNamedItem(this, "Mn_Field", tr("Flow field…")), &QAction::triggered, this,
           &PlotMenu::fieldRequested);
   addSeparator();
-  QAction* horizontal = AddItem(this, "Mn_FreeStreamHorizontal", tr("Free stream horizontal"));
+  QAction* horizontal = AddNamedItem(this, "Mn_FreeStreamHorizontal", tr("Free stream horizontal"));
   horizontal->setCheckable(true);
   horizontal->setChecked(false);
   connect(horizontal, &QAction::toggled, this, &PlotMenu::freeStreamHorizontalChanged);
@@ -98,7 +100,7 @@ QString PlotMenu::Choose(const QString& caption, const QString& fileName,
 void PlotMenu::Write(const QString& path, const std::string& bytes) {
   std::string error;
   if (bytes.empty()) {
-    error = tr("the file could not be made.").toStdString();
+    error = LayoutText(jouk::kPlotMenuContext, jouk::kNotMadeText).toStdString();
   } else if (jouk::WriteOutput(QFile::encodeName(path).toStdString(), bytes, error)) {
     return;
   }
@@ -106,7 +108,7 @@ void PlotMenu::Write(const QString& path, const std::string& bytes) {
 }
 
 void PlotMenu::NotSaved(const QString& path, const std::string& reason) {
-  emit failed(tr("%1 was not saved: %2")
+  emit failed(LayoutText(jouk::kPlotMenuContext, jouk::kNotSavedText)
                   .arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)));
 }
 
@@ -115,10 +117,10 @@ void PlotMenu::CopyPicture() {
 }
 
 void PlotMenu::SavePicture() {
-  const QString png = tr("PNG picture (*.png)");
-  const QString svg = tr("SVG picture (*.svg)");
+  const QString png = LayoutText(jouk::kPlotMenuContext, jouk::kPngPictureFilter);
+  const QString svg = LayoutText(jouk::kPlotMenuContext, jouk::kSvgPictureFilter);
   QString filter = png;
-  QString path = Choose(tr("Save picture"), QStringLiteral("streamlines.png"), {png, svg}, &filter);
+  QString path = Choose(tr("Save picture"), FileNameOf(jouk::kMenuPicture), {png, svg}, &filter);
   if (path.isEmpty()) return;
   // The name's own extension decides; a name without one takes the chosen filter's.
   const QString suffix = QFileInfo(path).suffix().toLower();
@@ -129,7 +131,7 @@ void PlotMenu::SavePicture() {
   }
   const PlotSnapshot shown = Snapshot();
   const int ticks = shown.ticks;
-  const auto st = FreshCopy(*shown.flow);
+  const auto st = jouk::FreshWindowCopy(*shown.flow);
   const int w = PlotView::kImageWidth, h = PlotView::kImageHeight;
   std::string bytes;
   if (asSvg) {
@@ -142,10 +144,10 @@ void PlotMenu::SavePicture() {
 }
 
 void PlotMenu::SaveAnimation() {
-  const QString path = Choose(tr("Save animation"), QStringLiteral("streamlines.gif"),
+  const QString path = Choose(tr("Save animation"), FileNameOf(jouk::kMenuAnimation),
                               {tr("GIF animation (*.gif)")}, nullptr);
   if (path.isEmpty()) return;
-  const auto st = FreshCopy(*Snapshot().flow);
+  const auto st = jouk::FreshWindowCopy(*Snapshot().flow);
   std::string bytes, error;
   // One period of the waves from the first frame: a loop without a seam.
   if (!jouk::WindowGif(*st, 1, jouk::kTicksPerTimeUnit, PlotView::kImageWidth,
@@ -157,8 +159,8 @@ void PlotMenu::SaveAnimation() {
 }
 
 void PlotMenu::SavePoints() {
-  const QString path = Choose(tr("Save points"), QStringLiteral("streamlines.csv"),
-                              {tr("CSV table (*.csv)")}, nullptr);
+  const QString path =
+      Choose(tr("Save points"), FileNameOf(jouk::kMenuPoints), {tr("CSV table (*.csv)")}, nullptr);
   if (path.isEmpty()) return;
   Write(path, jouk::StreamlinesCsv(*Snapshot().flow));
 }

@@ -9,8 +9,8 @@ PlotView::PlotView(QWidget* parent) : PlotView(QSize(kImageWidth, kImageHeight),
   followsScreen_ = true;
   const double ratio = devicePixelRatioF();
   if (ratio != 1) {
-    MakeBacking(QSize(static_cast<int>(std::lround(kImageWidth * ratio)),
-                      static_cast<int>(std::lround(kImageHeight * ratio))),
+    MakeBacking(QSize(jouk::DevicePixelsFor(kImageWidth, ratio),
+                      jouk::DevicePixelsFor(kImageHeight, ratio)),
                 ratio);
   }
 }
@@ -35,7 +35,7 @@ void PlotView::MakeBacking(QSize pixels, double ratio) {
 }
 
 int PlotView::PenWidthFor(double ratio) {
-  return std::max(1, static_cast<int>(std::lround(ratio)));
+  return jouk::PenWidthForRatio(ratio);
 }
 
 QSize PlotView::sizeHint() const {
@@ -61,8 +61,8 @@ void PlotView::Cls() {
 void PlotView::paintEvent(QPaintEvent* event) {
   const double ratio = devicePixelRatioF();
   if (followsScreen_ && ratio != image_.devicePixelRatio()) {
-    MakeBacking(QSize(static_cast<int>(std::lround(kImageWidth * ratio)),
-                      static_cast<int>(std::lround(kImageHeight * ratio))),
+    MakeBacking(QSize(jouk::DevicePixelsFor(kImageWidth, ratio),
+                      jouk::DevicePixelsFor(kImageHeight, ratio)),
                 ratio);
     emit pictureRenewed();
   }

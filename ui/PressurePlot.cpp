@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "layout/WindowLayout.hpp"
+#include "ui/Widgets.hpp"
+
 namespace {
 
 // A step of 1, 2 or 5 times a power of ten, near raw.
@@ -145,12 +148,13 @@ void PressurePlot::PaintGrid(QPainter& painter, const Axes& a) const {
 void PressurePlot::PaintAxisTitles(QPainter& painter, const Axes& a) const {
   painter.setPen(a.text);
   painter.drawText(QRectF(a.plot.left(), a.plot.bottom() + a.line + 6, a.plot.width(), a.line),
-                   Qt::AlignHCenter, tr("x/c along the chord: leading edge 0, trailing edge 1"));
+                   Qt::AlignHCenter,
+                   LayoutText(jouk::kLiftWindow.plotContext, jouk::kLiftWindow.chordAxis));
   painter.save();
   painter.translate(4, a.plot.center().y());
   painter.rotate(-90);
   painter.drawText(QRectF(-a.plot.height() / 2, 0, a.plot.height(), a.line), Qt::AlignHCenter,
-                   tr("−Cp"));
+                   LayoutText(jouk::kLiftWindow.plotContext, jouk::kLiftWindow.pressureAxis));
   painter.restore();
 }
 
@@ -177,7 +181,9 @@ void PressurePlot::PaintCurves(QPainter& painter, const Axes& a) const {
 
 // The legend in the upper right corner, on the plot's own ground.
 void PressurePlot::PaintLegend(QPainter& painter, const Axes& a) const {
-  const QString names[] = {tr("Upper surface"), tr("Lower surface")};
+  const jouk::LiftWindowLayout& w = jouk::kLiftWindow;
+  const QString names[] = {LayoutText(w.plotContext, w.upperSurface),
+                           LayoutText(w.plotContext, w.lowerSurface)};
   const QColor colours[] = {UpperColour(), LowerColour()};
   const double swatch = 2 * a.line;
   const double textWidth =

@@ -64,3 +64,49 @@ export async function canvasPixels(page, id) {
   }, id);
   return Buffer.from(base64, 'base64');
 }
+
+// The native programs the tests compare with; ctest sets these.
+export const native = {
+  tablesJson: process.env.JOUK_TABLES_JSON ?? new URL('../../build/tools/tables_json', import.meta.url).pathname,
+  replayPixels: process.env.JOUK_REPLAY_PIXELS ?? new URL('../../build/tests/model/replay_pixels', import.meta.url).pathname,
+};
+
+// The exporter's options for the eight texts, in the order of the parameter table.
+export const kOptions = ['--delta', '--gamma', '--alpha', '--kutta', '--scale', '--dpsi', '--nsl', '--dr'];
+export const kTextBoxes = ['Text_DELTA', 'Text_GAMA', 'Text_Alfa', 'Text_iKutta', 'Text_Olcek',
+  'Text_dPsi', 'Text_kMax', 'Text_dR'];
+
+export function exporterArgs(texts) {
+  return texts.flatMap((text, k) => [`${kOptions[k]}=${text}`]);
+}
+
+// The eight texts as the page's boxes hold them.
+export async function pageTexts(page) {
+  return page.evaluate((ids) => ids.map((id) => document.getElementById(id).value), kTextBoxes);
+}
+
+// Puts texts (an array of eight, undefined for "leave it") into the boxes, as typed text.
+export async function setTexts(page, texts) {
+  await page.evaluate((ids, values) => {
+    ids.forEach((id, k) => {
+      if (values[k] !== null && values[k] !== undefined) document.getElementById(id).value = values[k];
+    });
+  }, kTextBoxes, texts.map((t) => t ?? null));
+}
+
+// Waits until the canvas shows at least n ticks, then presses STOP; the ticks shown.
+export async function stopAfter(page, n) {
+  await page.waitForFunction((k) => Number(document.getElementById('Picture3').dataset.ticks) >= k,
+    { timeout: 20000 }, n);
+  await page.click('#Command_STOP');
+  return page.$eval('#Picture3', (canvas) => Number(canvas.dataset.ticks));
+}
+
+// Where two RGBA pictures first differ, for a message.
+export function firstDifference(a, b, width) {
+  if (a.length !== b.length) return `sizes ${a.length} and ${b.length}`;
+  for (let i = 0; i < a.length; ++i) {
+    if (a[i] !== b[i]) return `pixel (${(i >> 2) % width}, ${Math.floor((i >> 2) / width)})`;
+  }
+  return 'nowhere';
+}
