@@ -42,7 +42,8 @@ std::string PictureDescription(const ParameterTexts& texts, int ticks) {
   return text + " time " + NumberToText(ticks / static_cast<double>(kTicksPerTimeUnit));
 }
 
-std::string WindowSvgDescription(const ParameterTexts& texts, int ticks, int width, int height) {
+std::string WindowSvgDescription(const ParameterTexts& texts, int ticks, int width, int height,
+                                 bool tunnel) {
   std::string command = "joukowsky-export --format svg";
   bool carried = ticks >= 0 && ticks <= kMaxPictureTicks;
   for (const ParameterSpec& p : kParameters) {
@@ -56,7 +57,7 @@ std::string WindowSvgDescription(const ParameterTexts& texts, int ticks, int wid
   if (!carried) return text;
   return text + ". Made by: " + command + " --time " +
          NumberToText(ticks / static_cast<double>(kTicksPerTimeUnit)) + " --size " +
-         std::to_string(width) + "x" + std::to_string(height);
+         std::to_string(width) + "x" + std::to_string(height) + (tunnel ? " --view tunnel" : "");
 }
 
 std::string WindowSvg(FlowState& st, int ticks, int width, int height,

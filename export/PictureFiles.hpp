@@ -30,10 +30,12 @@ std::string PictureDescription(const ParameterTexts& texts, int ticks);
 
 // The description of the window's picture as an SVG of width × height pixels: PictureDescription,
 // then the joukowsky-export command that makes the same file, with every option written out
-// ("Made by: joukowsky-export --format svg --delta 0.12 … --time 0.4 --size 600x400"), each text
+// ("Made by: joukowsky-export --format svg --delta 0.12 … --time 0.4 --size 600x400", and
+// "--view tunnel" for the picture of the free stream horizontal), each text
 // in single quotes unless it is plain. The command is left out when a text holds a character the
 // description cannot carry (outside printable ASCII) or the time is beyond the exporter's.
-std::string WindowSvgDescription(const ParameterTexts& texts, int ticks, int width, int height);
+std::string WindowSvgDescription(const ParameterTexts& texts, int ticks, int width, int height,
+                                 bool tunnel = false);
 
 // What a fresh window's plot holds after START and `ticks` ticks as SVG (see PictureSvg); st is
 // advanced to that frame.

@@ -91,7 +91,8 @@ bool MakeOutput(jouk::FlowState& st, const jouk::ExportOptions& opts, std::strin
     case ExportFormat::kSvg:
       out = jouk::WindowSvg(
           st, opts.ticks, opts.width, opts.height,
-          jouk::WindowSvgDescription(opts.texts, opts.ticks, opts.width, opts.height));
+          jouk::WindowSvgDescription(opts.texts, opts.ticks, opts.width, opts.height,
+                                     opts.view == jouk::FlowView::kTunnel));
       return true;
     case ExportFormat::kPng: {
       const QByteArray png = jouk::WindowPng(st, opts.ticks, opts.width, opts.height, opts.pen);

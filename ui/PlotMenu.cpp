@@ -65,6 +65,13 @@ QAction* AddItem(QMenu* menu, std::size_t k) {
   return action;
 }
 
+// An item of the window's own, named name.
+QAction* AddNamedItem(QMenu* menu, const char* name, const QString& text) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
 QString FileNameOf(std::size_t k) {
   return QString::fromLatin1(jouk::kPlotMenuItems.at(k).fileName);
 }
@@ -77,6 +84,7 @@ PlotMenu::PlotMenu(QWidget* parent, SnapshotSource source)
       folder_(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)) {
   setObjectName(QStringLiteral("PlotMenu"));
   connect(AddItem(this, jouk::kMenuLift), &QAction::triggered, this, &PlotMenu::liftRequested);
+  AddFieldItems();
   addSeparator();
   const struct {
     std::size_t item;
@@ -117,6 +125,16 @@ QStringList PlotMenu::PictureExtensions() {
   }
   extensions.removeDuplicates();
   return extensions;
+}
+
+void PlotMenu::AddFieldItems() {
+  connect(AddNamedItem(this, "Mn_Field", tr("Flow field…")), &QAction::triggered, this,
+          &PlotMenu::fieldRequested);
+  addSeparator();
+  QAction* horizontal = AddNamedItem(this, "Mn_FreeStreamHorizontal", tr("Free stream horizontal"));
+  horizontal->setCheckable(true);
+  horizontal->setChecked(false);
+  connect(horizontal, &QAction::toggled, this, &PlotMenu::freeStreamHorizontalChanged);
 }
 
 void PlotMenu::SetFileChooser(FileChooser chooser) {
@@ -190,7 +208,9 @@ std::string PlotMenu::PictureBytes(const QString& suffix, int pen, QString* erro
   const auto st = jouk::FreshWindowCopy(*shown.flow);
   const int w = PlotView::kImageWidth, h = PlotView::kImageHeight;
   if (suffix == QLatin1String("svg")) {
-    return jouk::WindowSvg(*st, ticks, w, h, jouk::WindowSvgDescription(shown.texts, ticks, w, h));
+    return jouk::WindowSvg(
+        *st, ticks, w, h,
+        jouk::WindowSvgDescription(shown.texts, ticks, w, h, shown.flow->anim.downstream));
   }
   const QByteArray image = jouk::WindowImage(*st, ticks, w, h, pen, suffix.toLatin1());
   return std::string(image.constData(), static_cast<std::size_t>(image.size()));
