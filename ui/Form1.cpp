@@ -364,6 +364,7 @@ void Form1::ShowFieldWindow() {
     field_ = std::make_unique<Form_Field>();
     connect(field_.get(), &Form_Field::failed, this, &Form1::Report);
   }
+  if (!field_->isVisible()) PlaceBeside(*field_, *this);
   RefreshFieldWindow();
   field_->show();
   field_->raise();

@@ -152,8 +152,8 @@ class FieldWindowTest : public QObject {
     QTemporaryDir dir;
     QString answer;
     auto* menu = Child<PlotMenu>(w.form, "PlotMenu");
-    menu->SetFileChooser(
-        [&answer](const QString&, const QString&, const QStringList&, QString*) { return answer; });
+    menu->SetFileChooser([&answer](const QString&, const QString&, const QStringList&, QString*,
+                                   int*) { return answer; });
     answer = dir.filePath(QStringLiteral("tunnel.png"));
     Choose(w.form, "Mn_SavePicture");
     auto st = Fresh(kSteep, jouk::FlowView::kTunnel);
@@ -161,8 +161,9 @@ class FieldWindowTest : public QObject {
     answer = dir.filePath(QStringLiteral("tunnel.svg"));
     Choose(w.form, "Mn_SavePicture");
     st = Fresh(kSteep, jouk::FlowView::kTunnel);
-    QCOMPARE(ReadAll(answer), QByteArray::fromStdString(jouk::WindowSvg(
-                                  *st, 7, 600, 400, jouk::PictureDescription(kSteep, 7))));
+    QCOMPARE(ReadAll(answer),
+             QByteArray::fromStdString(jouk::WindowSvg(
+                 *st, 7, 600, 400, jouk::WindowSvgDescription(kSteep, 7, 600, 400, true))));
     answer = dir.filePath(QStringLiteral("tunnel.csv"));
     Choose(w.form, "Mn_SavePoints");
     QCOMPARE(ReadAll(answer), QByteArray::fromStdString(
