@@ -2,9 +2,10 @@
 // the program accepts (21 streamlines of up to 5000 points).
 #include <benchmark/benchmark.h>
 
+#include "model/FlowViews.hpp"
 #include "model/Mdl_Common.hpp"
-#include "tests/common/ParameterSets.hpp"
 #include "model/Recompute.hpp"
+#include "tests/common/ParameterSets.hpp"
 
 namespace {
 
@@ -21,6 +22,19 @@ void Recompute(benchmark::State& state, const jouk::ParameterTexts& texts) {
   state.counters["points"] = points;
 }
 
+// The copy of the circle-plane points that the recompute keeps beside the picture's, alone.
+void CircleCopy(benchmark::State& state, const jouk::ParameterTexts& texts) {
+  jouk::FlowState st;
+  jouk::LoadInitialisation(st);
+  jouk::Recompute(st, texts);
+  for (auto _ : state) {
+    jouk::KeepCirclePlanePoints(st);
+    benchmark::ClobberMemory();
+  }
+}
+
+BENCHMARK_CAPTURE(CircleCopy, startup, jouk::testing::StartupTexts())->Name("circle-copy/startup");
+BENCHMARK_CAPTURE(CircleCopy, heavy, jouk::testing::HeavyTexts())->Name("circle-copy/heavy");
 BENCHMARK_CAPTURE(Recompute, startup, jouk::testing::StartupTexts())->Name("recompute/startup");
 BENCHMARK_CAPTURE(Recompute, heavy, jouk::testing::HeavyTexts())->Name("recompute/heavy");
 

@@ -1,8 +1,11 @@
 #include "export/ExportPictures.hpp"
 
+#include <algorithm>
+
 #include <QBuffer>
 #include <QImage>
 
+#include "model/FieldPicture.hpp"
 #include "model/FlowPicture.hpp"
 #include "model/Raster.hpp"
 
@@ -13,22 +16,37 @@ namespace {
 // 96 dots per inch.
 constexpr int kDotsPerMeter = 3780;
 
+// The picture's pixels as PNG at `ratio` device pixels per logical pixel of 96 dots per inch.
+QByteArray EncodePng(const RasterImage& picture, int ratio) {
+  const Raster& r = picture.raster();
+  // The image only reads the pixels; QImage encodes PNG without a QGuiApplication.
+  QImage image(reinterpret_cast<const uchar*>(picture.pixels().data()), r.width(), r.height(),
+               static_cast<qsizetype>(r.width()) * 4, QImage::Format_RGB32);
+  image.setDotsPerMeterX(kDotsPerMeter * ratio);
+  image.setDotsPerMeterY(kDotsPerMeter * ratio);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return QByteArray();
+  return bytes;
+}
+
 }  // namespace
 
 QByteArray WindowPng(FlowState& st, int ticks, int width, int height) {
   RasterImage picture(width, height, kPlotBackground);
   if (picture.empty()) return QByteArray();
   ReplayWindowPicture(picture.raster(), st, ticks);
-  // The image only reads the pixels; QImage encodes PNG without a QGuiApplication. The
-  // resolution written is 96 dots per inch, one pixel per logical pixel of the window.
-  QImage image(reinterpret_cast<const uchar*>(picture.pixels().data()), width, height,
-               static_cast<qsizetype>(width) * 4, QImage::Format_RGB32);
-  image.setDotsPerMeterX(kDotsPerMeter);
-  image.setDotsPerMeterY(kDotsPerMeter);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return QByteArray();
-  return bytes;
+  // The resolution written is 96 dots per inch, one pixel per logical pixel of the window.
+  return EncodePng(picture, 1);
+}
+
+QByteArray FieldPng(const FlowState& st, const FieldPictureSpec& spec, int width, int height,
+                    int ratio, MessageId& reason) {
+  ratio = std::max(ratio, 1);
+  RasterImage picture(width * ratio, height * ratio, kPlotBackground);
+  if (picture.empty()) return QByteArray();
+  if (!DrawFieldPicture(picture.raster(), st, spec, ratio, reason)) return QByteArray();
+  return EncodePng(picture, ratio);
 }
 
 }  // namespace jouk

@@ -33,4 +33,22 @@ std::string TableCsv(const FlowState& st) {
   return out;
 }
 
+std::string ProbeCsv(const FieldFlow& flow, FlowView view, const std::vector<Complex>& points) {
+  std::string csv = "x,y,inside,speed,cp,psi\n";
+  char line[160];
+  for (const Complex Q : points) {
+    const Complex P = FromView(view, Q, flow.surface.cosAlfa, flow.surface.sinAlfa);
+    const FieldValue v = EvaluateField(flow, P);
+    if (v.inside) {
+      std::snprintf(line, sizeof line, "%.*g,%.*g,1,,,\n", kCsvDigits, Q.real(), kCsvDigits,
+                    Q.imag());
+    } else {
+      std::snprintf(line, sizeof line, "%.*g,%.*g,0,%.*g,%.*g,%.*g\n", kCsvDigits, Q.real(),
+                    kCsvDigits, Q.imag(), kCsvDigits, v.speed, kCsvDigits, v.cp, kCsvDigits, v.psi);
+    }
+    csv += line;
+  }
+  return csv;
+}
+
 }  // namespace jouk

@@ -18,6 +18,7 @@ void PrepareAnimation(FlowState& st) {
 
 void ResetAnimationClock(FlowState& st, int intervalMs) {
   st.anim.dtAnim = intervalMs / 100.0;
+  if (st.anim.downstream) st.anim.dtAnim = -st.anim.dtAnim;
   st.anim.tAnim = 0;
 }
 

@@ -17,7 +17,8 @@ static_assert(100 % kTickIntervalMs == 0, "a whole number of ticks makes one uni
 // Start, first step: takes kAnim from kMax and sets the wave constants.
 void PrepareAnimation(FlowState& st);
 
-// Start, clock: dtAnim = (timer interval read back, ms) / 100 and tAnim = 0.
+// Start, clock: dtAnim = (timer interval read back, ms) / 100 and tAnim = 0; dtAnim is negated
+// when the waves travel downstream (anim.downstream, set by ApplyView).
 void ResetAnimationClock(FlowState& st, int intervalMs);
 
 // Tick, first step: tAnim = tAnim + dtAnim.

@@ -55,6 +55,7 @@ struct AnimState {
   double kAnim = 0;      // index of the last animated streamline, a copy of kMax
   double tAnim = 0;      // animation time
   double dtAnim = 0;     // time step per tick
+  bool downstream = false;  // the clock runs backwards, so the waves travel to −x
 
   bool operator==(const AnimState&) const = default;
 };
@@ -87,6 +88,8 @@ struct FlowState {
 
   // Geometry: points 1..nPts[k] of streamline k.
   PointGrid XS, YS;
+  // The same points in the circle plane, after the solver's placement and before the map.
+  PointGrid XC, YC;
   std::vector<int> nPts;  // indices 0..round(kMax)
 
   // Scratch of the circle-plane solver (downstream half of the streamline being traced).

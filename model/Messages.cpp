@@ -65,6 +65,16 @@ constexpr const char* kReadingNoteTexts[] = {
     QT_TRANSLATE_NOOP("ReadingNote", "Read as %1: the text after the number (\"%2\") is not read"),
 };
 
+constexpr const char* kReadoutTexts[] = {
+    QT_TRANSLATE_NOOP("FieldReadout", "x"),
+    QT_TRANSLATE_NOOP("FieldReadout", "y"),
+    QT_TRANSLATE_NOOP("FieldReadout", "V/U"),
+    QT_TRANSLATE_NOOP("FieldReadout", "Cp"),
+    QT_TRANSLATE_NOOP("FieldReadout", "ψ"),
+    QT_TRANSLATE_NOOP("FieldReadout", "inside the section"),
+    QT_TRANSLATE_NOOP("FieldReadout", "unbounded"),
+};
+
 // The texts of one context: its name, the id of its first text, the texts.
 struct Group {
   const char* context;
@@ -78,6 +88,7 @@ constexpr Group kGroups[] = {
     {"Form_Lift", MessageId::kTrailingEdgeOffCurves, kCurveNoteTexts},
     {"SurfaceNote", MessageId::kBothEdgesOffTable, kTableNoteTexts},
     {"ReadingNote", MessageId::kNotInTable, kReadingNoteTexts},
+    {"FieldReadout", MessageId::kReadoutX, kReadoutTexts},
 };
 
 // Each group starts at the id after the last text of the one before, and the last ends the ids.

@@ -47,10 +47,19 @@ enum class MessageId : std::size_t {
   kReadNoNumber,
   kReadComma,  // "%1": the number read
   kReadRest,   // "%1": the number read, "%2": the text after it
+  // The words of the flow field's readout at a point (context "FieldReadout").
+  kReadoutX,          // "x"
+  kReadoutY,          // "y"
+  kReadoutSpeed,      // "V/U"
+  kReadoutCp,         // "Cp"
+  kReadoutPsi,        // "ψ"
+  kReadoutInside,     // "inside the section"
+  kReadoutUnbounded,  // "unbounded"
 };
 
 // Number of ids: they run from 0 to kMessageCount − 1 in the order above.
-inline constexpr std::size_t kMessageCount = static_cast<std::size_t>(MessageId::kReadRest) + 1;
+inline constexpr std::size_t kMessageCount =
+    static_cast<std::size_t>(MessageId::kReadoutUnbounded) + 1;
 
 // A text of the table: the context its translation is filed under and the English text, where
 // "%1", "%2", … mark the places its caller fills.

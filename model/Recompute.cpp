@@ -5,6 +5,7 @@
 #include <new>
 #include <optional>
 
+#include "model/FlowViews.hpp"
 #include "model/Mdl_ZORAP.hpp"
 #include "model/NumberText.hpp"
 #include "model/SectionLookup.hpp"
@@ -84,6 +85,7 @@ RecomputeStatus Recompute(FlowState& st, const ParameterTexts& texts) noexcept {
     st.dR = v[kDR];
     LookupSection(st, v[kDelta], v[kGama]);
     CircleStreamlines(st);
+    KeepCirclePlanePoints(st);
     MapToAirfoilPlane(st);
     TurnByAngleOfAttack(st);
     DropNonFinitePoints(st);

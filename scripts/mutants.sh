@@ -108,6 +108,28 @@ return Filled(MessageId::kReadRest, {Number(r.value), {ShownText(r.rest, 20)}});
 places.push_back({kParameters[*status.parameter].name, kNameContext}); | places.push_back({kParameters[*status.parameter].label, kNameContext}); | a rejection names the label
 result.leadingEdgeOmitted || upperEnd == 0 ? upperEnd : upperEnd - 1; | result.leadingEdgeOmitted || upperEnd == 0 ? upperEnd : upperEnd; | the lower curve without the leading edge
 std::snprintf(text, sizeof text, "%.6g", value + 0.0); | std::snprintf(text, sizeof text, "%.6g", value); | a figure of −0
+const double cosS = std::sqrt(1 - sinS * sinS); | const double cosS = -std::sqrt(1 - sinS * sinS); | the field's rear and front stagnation points swapped
+flow.centre = Complex(st.Eps * (-b), st.Mu * b); | flow.centre = Complex(st.Eps * b, st.Mu * b); | the field's circle centre on the wrong side
+FactorRatio(z, flow.rear, zeta, c, section && flow.trailingEdgeStagnant) | FactorRatio(z, flow.rear, zeta, c, flow.trailingEdgeStagnant) | the trailing edge's factors cancelled at every stage
++ f.K * std::log(std::sqrt(r2) / f.a); | - f.K * std::log(std::sqrt(r2) / f.a); | the circulation's part of the stream function with a swapped sign
+const double speed = rearRatio * frontRatio * std::norm(zeta) / r2; | const double speed = rearRatio * frontRatio * std::norm(zeta) / std::sqrt(r2); | the field speed over |z| instead of |z|²
+v.cp = 1 - speed * speed; | v.cp = 1 - speed; | the field's pressure from the speed, not its square
+if (!(r2 >= onSurface * onSurface)) { | if (!(r2 > f.a * f.a)) { | points on the surface counted inside
+if (std::abs(zeta - edge) < kAtSingularPoint * c) return edge; | if (std::abs(zeta - edge) < 0 * c) return edge; | a point at the trailing edge not taken onto it
+st.anim.downstream = true; | st.anim.downstream = false; | the tunnel's ripples travel upstream
+if (st.anim.downstream) st.anim.dtAnim = -st.anim.dtAnim; | if (st.anim.downstream) st.anim.dtAnim = st.anim.dtAnim; | the clock not reversed for downstream ripples
+return UnturnByAngle(UnturnByAngle(P, cosAlfa, sinAlfa), cosAlfa, sinAlfa); | return UnturnByAngle(P, cosAlfa, sinAlfa); | the tunnel view turned by α instead of 2α
+const Complex mapped = zeta + t * (b * b) / zeta; | const Complex mapped = zeta + t * b / zeta; | the stage's map with b for b²
+return std::sqrt(t) * b; | return t * b; | the stage's length without its root
+std::copy(st.YS.Row(k) + 1, st.YS.Row(k) + 1 + n, st.YC.Row(k) + 1); | std::copy(st.YS.Row(k) + 1, st.YS.Row(k) + n, st.YC.Row(k) + 1); | the circle-plane copy one point short
+t < 0.5 ? 1.0 : 0.0 | t < 0.5 ? 0.0 : 1.0 | the hover's other plane the same plane
+if (length == 0) return Mirror(UnturnByAngle(P, cosAlfa, sinAlfa)); | if (length == 0) return UnturnByAngle(P, cosAlfa, sinAlfa); | the hover in the circle plane without the mirror
+double p = std::isnan(cp) || !(limit > 0) ? 2 : 2 + 2 * cp / limit; | double p = std::isnan(cp) || !(limit > 0) ? 2 : 2 + cp / limit; | the colour scale spans twice the limit
+const std::size_t k = (magnitudes.size() - 1) * 99 / 100; | const std::size_t k = magnitudes.size() - 1; | the scale's limit from the largest value
+for (const double q : {1.0, 0.5, 0.0, -0.5, -1.0}) { | for (const double q : {1.0, 0.5, 0.0, -0.5}) { | the colour bar without its lowest number
+s.stagnation[1] = shown(Placed(s.flow, s.flow.front)); | s.stagnation[1] = shown(s.flow.front); | the front stagnation mark not placed at the circle
+if (spec.cp) DrawColourBar(raster, limit, ratio); | if (false) DrawColourBar(raster, limit, ratio); | the colour bar not drawn
+raster.SetPenWidth(ratio); | raster.SetPenWidth(1); | the field picture's pen one pixel wide at any ratio
 EOF
 )
 

@@ -21,9 +21,24 @@ struct FormatName {
 constexpr FormatName kFormats[] = {
     {"csv", ExportFormat::kCsv},         {"svg", ExportFormat::kSvg},
     {"png", ExportFormat::kPng},         {"gif", ExportFormat::kGif},
-    {"summary", ExportFormat::kSummary}, {"surface", ExportFormat::kSurface}};
+    {"summary", ExportFormat::kSummary}, {"surface", ExportFormat::kSurface},
+    {"probe", ExportFormat::kProbe},     {"field", ExportFormat::kField}};
 
-// "csv, svg, png, gif, summary or surface".
+// Whether name ends in the ending, in any case.
+bool EndsIn(const std::string& name, std::string_view ending) {
+  if (name.size() <= ending.size()) return false;
+  for (std::size_t k = 0; k < ending.size(); ++k) {
+    const char c = name[name.size() - ending.size() + k];
+    if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != ending[k]) return false;
+  }
+  return true;
+}
+
+bool IsPngName(const std::string& name) {
+  return EndsIn(name, ".png");
+}
+
+// "csv, svg, png, gif, summary, surface, probe or field".
 std::string FormatList() {
   std::string list;
   const std::size_t n = std::size(kFormats);
@@ -134,6 +149,48 @@ bool ParseFrames(const std::string& value, ExportOptions& out, std::string& erro
   return ParseCount("--frames", value, kMinFrames, kMaxFrames, out.frames, error);
 }
 
+// A finite number written whole, as from_chars reads it; false otherwise.
+bool WholeNumber(std::string_view text, double& v) {
+  const char* const end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, v);
+  return ec == std::errc() && ptr == end && !text.empty() && std::isfinite(v);
+}
+
+bool ParseAt(const std::string& value, ExportOptions& out, std::string& error) {
+  const std::size_t comma = value.find(',');
+  double x = 0;
+  double y = 0;
+  if (comma == std::string::npos || !WholeNumber(std::string_view(value).substr(0, comma), x) ||
+      !WholeNumber(std::string_view(value).substr(comma + 1), y)) {
+    error = "--at takes X,Y, two numbers such as 0.5,-0.25, not '" + ShownText(value) + "'.";
+    return false;
+  }
+  out.at.emplace_back(x, y);
+  return true;
+}
+
+bool ParseMap(const std::string& value, ExportOptions& out, std::string& error) {
+  double t = 0;
+  if (!WholeNumber(value, t) || t < 0 || t > 1) {
+    error = "--map takes a number from 0 (the circle plane) to 1 (the section), not '" +
+            ShownText(value) + "'.";
+    return false;
+  }
+  out.map = t;
+  out.mapGiven = true;
+  return true;
+}
+
+bool ParseView(const std::string& value, ExportOptions& out, std::string& error) {
+  if (value != "main" && value != "tunnel") {
+    error = "--view takes main or tunnel, not '" + ShownText(value) + "'.";
+    return false;
+  }
+  out.view = value == "main" ? FlowView::kMain : FlowView::kTunnel;
+  out.viewGiven = true;
+  return true;
+}
+
 bool ParseOutput(const std::string& value, ExportOptions& out, std::string& error) {
   if (value.empty()) {
     error = "--output needs a file name.";
@@ -161,6 +218,10 @@ constexpr OptionSpec kOptions[] = {
     {"--output", nullptr, ParseOutput},
     {"--points", nullptr, ParsePoints},
     {"--frames", nullptr, ParseFrames},
+    {"--view", nullptr, ParseView},
+    {"--at", nullptr, ParseAt},
+    {"--map", nullptr, ParseMap},
+    {"--cp", &ExportOptions::cp, nullptr},
 };
 
 const OptionSpec* OptionNamed(std::string_view name) {
@@ -170,6 +231,27 @@ const OptionSpec* OptionNamed(std::string_view name) {
   return nullptr;
 }
 
+// The rules of the probe, the field picture and the view.
+bool CheckFieldAndProbe(const ExportOptions& out, std::string& error) {
+  const bool probe = out.format == ExportFormat::kProbe;
+  const bool field = out.format == ExportFormat::kField;
+  if (probe && out.at.empty()) {
+    error = "--format probe needs at least one --at X,Y.";
+  } else if (!probe && !out.at.empty()) {
+    error = "--at applies to the probe only (--format probe).";
+  } else if (!field && (out.mapGiven || out.cp)) {
+    error = std::string(out.mapGiven ? "--map" : "--cp") +
+            " applies to the field picture only (--format field).";
+  } else if (field && (out.output.empty() || !(IsSvgName(out.output) || IsPngName(out.output)))) {
+    error = "--format field writes F.png or F.svg: give --output with one of those endings.";
+  } else if (out.viewGiven && !TakesView(out.format)) {
+    error = "--view applies to csv, svg, png, gif, probe and field.";
+  } else {
+    return true;
+  }
+  return false;
+}
+
 // The rules between options, checked once all are read.
 bool CheckCombination(const ExportOptions& out, std::string& error) {
   if (out.help || out.version) return true;
@@ -177,7 +259,9 @@ bool CheckCombination(const ExportOptions& out, std::string& error) {
     error = "--table prints the section table as CSV; it takes no other --format.";
     return false;
   }
-  if ((out.sizeGiven || out.timeGiven) && !IsPicture(out.format)) {
+  if (!CheckFieldAndProbe(out, error)) return false;
+  if ((out.timeGiven || (out.sizeGiven && out.format != ExportFormat::kField)) &&
+      !IsPicture(out.format)) {
     error = std::string(out.sizeGiven ? "--size" : "--time") +
             " applies to pictures only (--format svg, png or gif).";
     return false;
@@ -194,6 +278,10 @@ bool CheckCombination(const ExportOptions& out, std::string& error) {
 }
 
 }  // namespace
+
+bool IsSvgName(const std::string& name) {
+  return EndsIn(name, ".svg");
+}
 
 bool ParseExportOptions(const std::vector<std::string>& args, ExportOptions& out,
                         std::string& error) {
@@ -290,10 +378,36 @@ Output:
          std::to_string(kMinFrames) + " to " + std::to_string(kMaxFrames) + ".\n";
 }
 
-// The help on the lift formats and the options that shape any output.
-std::string UsageOfTheRest() {
-  const ExportOptions defaults;
-  const std::string tick = TickTime();
+// The help on the probe, the field picture and the view.
+std::string UsageOfTheField() {
+  return R"(  --format probe the flow at the points given by --at, CSV "x,y,inside,speed,cp,psi",
+                 one row per point in the order given: inside 1 for a point inside
+                 the section (its last three fields empty), else 0 with the speed
+                 over the free-stream speed, the pressure coefficient and the stream
+                 function, )" +
+         std::to_string(kCsvDigits) + R"( significant digits; at a sharp edge where the
+                 speed is unbounded, speed inf and cp -inf.
+  --format field the flow field picture: the streamlines at a stage of the conformal
+                 map from the circle plane to the section, with the circle's centre,
+                 the map's singular points, the stagnation points and the circle
+                 through the trailing edge marked; PNG or SVG after --output's ending,
+                 of --size.
+  --at X,Y       a point of the probe, in the picture's plane (of --view); repeat
+                 it for more points.
+  --map T        the stage of the field picture's map, T from 0 (the circle plane)
+                 to 1 (the section; the default).
+  --cp           the field picture with the pressure coefficient as colours (blue
+                 below 0, orange above) and a colour bar.
+  --view V       main (default): as the window draws the flow, the free stream
+                 inclined by twice the angle of attack; tunnel: the same flow turned
+                 so that the free stream runs horizontally from right to left, the
+                 section pitched nose-up, the ripples travelling downstream. For csv,
+                 svg, png, gif, probe and field.
+)";
+}
+
+// The help on the lift formats.
+std::string UsageOfTheLift() {
   return R"(  --format summary
                  CSV "quantity,value": circulation, lift_coefficient (Kutta-Joukowski,
                  2 circulation / chord), lift_coefficient_from_pressure (the surface
@@ -305,9 +419,16 @@ std::string UsageOfTheRest() {
                  with the speed over the free-stream speed and the pressure coefficient
                  1 - speed^2. A point where the speed is unbounded (the trailing edge
                  with a Kutta condition other than 1) has no row; a note says so.
-  --points N     samples of the surface table, )" +
-         std::to_string(kMinSurfacePoints) + " to " + std::to_string(kMaxSurfacePoints) +
-         " (default " + std::to_string(kDefaultSurfacePoints) + R"().
+)";
+}
+
+// The help on the options that shape any output, and the exit status.
+std::string UsageOfTheOptions() {
+  const ExportOptions defaults;
+  const std::string tick = TickTime();
+  return R"(  --points N     samples of the surface table, )" + std::to_string(kMinSurfacePoints) +
+         " to " + std::to_string(kMaxSurfacePoints) + " (default " +
+         std::to_string(kDefaultSurfacePoints) + R"().
   --time T       the moment of the picture: T / )" +
          tick + R"( animation ticks after START,
                  T a multiple of )" +
@@ -338,7 +459,8 @@ a parameter is rejected (the reason goes to standard error, on one line).
 }  // namespace
 
 std::string ExportUsage() {
-  return UsageOfParameters() + UsageOfPictures() + UsageOfTheRest();
+  return UsageOfParameters() + UsageOfPictures() + UsageOfTheLift() + UsageOfTheField() +
+         UsageOfTheOptions();
 }
 
 }  // namespace jouk

@@ -7,12 +7,14 @@
 #include "layout/WindowLayout.hpp"
 #include "model/Aerodynamics.hpp"
 #include "model/Animation.hpp"
+#include "model/ConformalMap.hpp"
+#include "model/FlowViews.hpp"
 #include "model/Parameters.hpp"
 #include "model/ShownText.hpp"
 
 namespace jouk {
 
-enum class ExportFormat { kCsv, kSvg, kPng, kGif, kSummary, kSurface };
+enum class ExportFormat { kCsv, kSvg, kPng, kGif, kSummary, kSurface, kProbe, kField };
 
 // Whether the format is a picture (it takes --size and --time).
 constexpr bool IsPicture(ExportFormat f) {
@@ -61,7 +63,21 @@ struct ExportOptions {
   bool timeGiven = false;
   bool pointsGiven = false;
   bool framesGiven = false;
+  FlowView view = FlowView::kMain;  // --view: the orientation of points and pictures
+  bool viewGiven = false;
+  std::vector<Complex> at;  // --at X,Y: the points of the probe, in the view, in order
+  double map = 1;           // --map T: the stage of the field picture's map
+  bool mapGiven = false;
+  bool cp = false;  // --cp: the pressure colours in the field picture
 };
+
+// Whether the format takes --view (the orientation of its points or picture).
+constexpr bool TakesView(ExportFormat f) {
+  return f != ExportFormat::kSummary && f != ExportFormat::kSurface;
+}
+
+// Whether the field picture's file name asks for SVG (".svg", any case) rather than PNG.
+bool IsSvgName(const std::string& name);
 
 // Parses the arguments (without the program name). On failure returns false and sets error
 // to a one-line message (user text in it has its control characters replaced).

@@ -12,6 +12,9 @@
 #include "export/NoteText.hpp"
 #include "export/OutputFile.hpp"
 #include "model/Aerodynamics.hpp"
+#include "model/FieldPicture.hpp"
+#include "model/FlowField.hpp"
+#include "model/FlowViews.hpp"
 #include "model/LiftCsv.hpp"
 #include "model/Mdl_Common.hpp"
 #include "model/ReadingNotes.hpp"
@@ -38,6 +41,41 @@ void ReportNotes(const jouk::FlowState& st, const jouk::ParameterTexts& texts) {
     }
     Report("note: " + options + ": " + jouk::NoteText(note).toStdString() + ".");
   }
+}
+
+// The probe's rows; false (with the status) when the store holds no flow to probe.
+bool MakeProbe(const jouk::FlowState& st, const jouk::ExportOptions& opts, std::string& out,
+               int& status) {
+  jouk::FieldFlow flow;
+  jouk::MessageId reason{};
+  if (!jouk::MakeFieldFlow(st, flow, reason)) {
+    Report(jouk::EnglishText(reason));
+    status = jouk::kExitRejected;
+    return false;
+  }
+  out = jouk::ProbeCsv(flow, opts.view, opts.at);
+  return true;
+}
+
+// The field picture, PNG or SVG after the output's name; false (with the status) when it cannot
+// be made.
+bool MakeField(const jouk::FlowState& st, const jouk::ExportOptions& opts, std::string& out,
+               int& status) {
+  const jouk::FieldPictureSpec spec{.t = opts.map, .cp = opts.cp, .view = opts.view};
+  jouk::MessageId reason = jouk::MessageId::kNotComputed;
+  bool made = false;
+  if (jouk::IsSvgName(opts.output)) {
+    made = jouk::FieldSvg(st, spec, opts.width, opts.height,
+                          jouk::PictureDescription(opts.texts, 0), out, reason);
+  } else {
+    const QByteArray png = jouk::FieldPng(st, spec, opts.width, opts.height, 1, reason);
+    out.assign(png.constData(), static_cast<std::size_t>(png.size()));
+    made = !out.empty();
+  }
+  if (made) return true;
+  Report(jouk::EnglishText(reason));
+  status = jouk::kExitRejected;
+  return false;
 }
 
 // The output for the options from a recomputed flow; false (with the status to return) when it
@@ -68,6 +106,10 @@ bool MakeOutput(jouk::FlowState& st, const jouk::ExportOptions& opts, std::strin
         return true;
       }
       break;
+    case ExportFormat::kProbe:
+      return MakeProbe(st, opts, out, status);
+    case ExportFormat::kField:
+      return MakeField(st, opts, out, status);
     case ExportFormat::kSummary:
     case ExportFormat::kSurface: {
       const jouk::LiftAndPressure lift = jouk::ComputeLiftAndPressure(st, opts.points);
@@ -126,6 +168,11 @@ int main(int argc, char** argv) {
       return jouk::kExitRejected;
     }
     ReportNotes(st, opts.texts);
+    // The probe and the field picture undo the view themselves; the other formats draw the
+    // store's points as the view turns them.
+    if (opts.format != jouk::ExportFormat::kProbe && opts.format != jouk::ExportFormat::kField) {
+      jouk::ApplyView(st, opts.view);
+    }
     int failure = 0;
     if (!MakeOutput(st, opts, out, failure)) return failure;
   }

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>FieldReadout</name>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>V/U</source>
+        <translation>V/U</translation>
+    </message>
+    <message>
+        <source>Cp</source>
+        <translation>Cp</translation>
+    </message>
+    <message>
+        <source>ψ</source>
+        <translation>ψ</translation>
+    </message>
+    <message>
+        <source>inside the section</source>
+        <translation>im Profil</translation>
+    </message>
+    <message>
+        <source>unbounded</source>
+        <translation>unbeschränkt</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Streamlines around Joukowsky airfoil</source>

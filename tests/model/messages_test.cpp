@@ -25,8 +25,8 @@ MessageId Id(std::size_t k) {
 }
 
 TEST(Messages, EveryIdHasATextWithItsPlacesInOrder) {
-  const std::set<std::string> contexts = {"Recompute", "LiftError", "Form_Lift", "SurfaceNote",
-                                          "ReadingNote"};
+  const std::set<std::string> contexts = {"Recompute",   "LiftError",   "Form_Lift",
+                                          "SurfaceNote", "ReadingNote", "FieldReadout"};
   for (std::size_t k = 0; k < kMessageCount; ++k) {
     const MessageText& m = Message(Id(k));
     ASSERT_NE(m.context, nullptr) << k;
@@ -79,6 +79,13 @@ TEST(Messages, EachTextIsFiledUnderItsContext) {
         MessageId::kReadRest}) {
     EXPECT_STREQ(Message(id).context, "ReadingNote");
   }
+  for (const MessageId id :
+       {MessageId::kReadoutX, MessageId::kReadoutY, MessageId::kReadoutSpeed, MessageId::kReadoutCp,
+        MessageId::kReadoutPsi, MessageId::kReadoutInside, MessageId::kReadoutUnbounded}) {
+    EXPECT_STREQ(Message(id).context, "FieldReadout");
+  }
+  EXPECT_STREQ(Message(MessageId::kReadoutSpeed).english, "V/U");
+  EXPECT_STREQ(Message(MessageId::kReadoutUnbounded).english, "unbounded");
 }
 
 TEST(Messages, EnglishTextFillsThePlacesInOnePass) {

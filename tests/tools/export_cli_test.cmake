@@ -148,6 +148,19 @@ set(rejected
   "--format|surface|--points|many"
   "--format|summary|--points|100"
   "--points|100"
+  "--format|probe"
+  "--format|probe|--at|1"
+  "--format|probe|--at|1,y"
+  "--format|probe|--at|1;2"
+  "--at|1,2"
+  "--format|field"
+  "--format|field|--output|${WORK}/f.gif"
+  "--format|field|--map|2|--output|${WORK}/kept.svg"
+  "--format|field|--size|601x400|--output|${WORK}/kept.svg"
+  "--format|field|--kutta|40|--alpha|30|--output|${WORK}/kept.svg"
+  "--format|png|--cp|--output|${WORK}/kept.svg"
+  "--format|summary|--view|tunnel"
+  "--view|sideways"
 )
 foreach(case IN LISTS rejected)
   string(REPLACE "|" ";" args "${case}")
@@ -158,7 +171,7 @@ foreach(case IN LISTS rejected)
   endif()
 endforeach()
 file(READ ${WORK}/kept.svg kept)
-if(NOT kept STREQUAL "kept")
+if(NOT kept STREQUAL "kept" OR EXISTS ${WORK}/f.gif)
   fail("a rejected run touched its output file")
 endif()
 execute_process(COMMAND ${EXE} --dr 0 ERROR_VARIABLE err RESULT_VARIABLE rc)

@@ -128,3 +128,85 @@ TEST(ExportOptions, RejectsBadOptionsAndValuesOnOneLine) {
 
 }  // namespace
 }  // namespace jouk
+
+namespace jouk {
+namespace {
+
+TEST(ExportOptions, ProbeFieldAndViewOptions) {
+  ExportOptions opts;
+  std::string error;
+  ASSERT_TRUE(ParseExportOptions({"--format", "probe", "--at", "0.5,-0.25", "--at=-1e-3,2",
+                                  "--view", "tunnel"},
+                                 opts, error))
+      << error;
+  EXPECT_EQ(opts.format, ExportFormat::kProbe);
+  ASSERT_EQ(opts.at.size(), 2u);
+  EXPECT_EQ(opts.at[0], Complex(0.5, -0.25));
+  EXPECT_EQ(opts.at[1], Complex(-1e-3, 2));
+  EXPECT_EQ(opts.view, FlowView::kTunnel);
+
+  ExportOptions field;
+  ASSERT_TRUE(ParseExportOptions({"--format", "field", "--map", "0", "--cp", "--size", "900x600",
+                                  "--output", "F.SVG"},
+                                 field, error))
+      << error;
+  EXPECT_EQ(field.map, 0);
+  EXPECT_TRUE(field.cp);
+  EXPECT_EQ(field.width, 900);
+  EXPECT_TRUE(IsSvgName(field.output));
+  EXPECT_EQ(ExportOptions().map, 1);
+  EXPECT_EQ(ExportOptions().view, FlowView::kMain);
+}
+
+TEST(ExportOptions, RejectsBadProbeFieldAndViewOptions) {
+  struct Row {
+    const char* name;
+    std::vector<std::string> args;
+    const char* error;
+  };
+  const Row rows[] = {
+      {"at_one_number", {"--format", "probe", "--at", "1"}, "--at takes X,Y"},
+      {"at_word", {"--format", "probe", "--at", "1,x"}, "not '1,x'"},
+      {"at_three", {"--format", "probe", "--at", "1,2,3"}, "--at takes X,Y"},
+      {"at_empty_y", {"--format", "probe", "--at", "1,"}, "--at takes X,Y"},
+      {"at_infinite", {"--format", "probe", "--at", "inf,0"}, "--at takes X,Y"},
+      {"probe_without_at", {"--format", "probe"}, "needs at least one --at"},
+      {"at_without_probe", {"--at", "0,0"}, "--at applies to the probe only"},
+      {"map_below", {"--format", "field", "--map", "-0.01", "--output", "f.png"}, "--map takes"},
+      {"map_above", {"--format", "field", "--map", "1.5", "--output", "f.png"}, "--map takes"},
+      {"map_nan", {"--format", "field", "--map", "nan", "--output", "f.png"}, "--map takes"},
+      {"map_without_field", {"--map", "0.5"}, "--map applies to the field picture only"},
+      {"cp_without_field", {"--format", "png", "--cp"}, "--cp applies to the field picture"},
+      {"cp_with_value", {"--format", "field", "--cp=1", "--output", "f.png"}, "takes no value"},
+      {"field_without_output", {"--format", "field"}, "give --output"},
+      {"field_to_gif", {"--format", "field", "--output", "f.gif"}, "give --output"},
+      {"field_to_bare_ending", {"--format", "field", "--output", ".png"}, "give --output"},
+      {"field_time", {"--format", "field", "--time", "1", "--output", "f.png"}, "--time applies"},
+      {"view_word", {"--view", "side"}, "--view takes main or tunnel, not 'side'."},
+      {"view_summary", {"--format", "summary", "--view", "tunnel"}, "--view applies to"},
+      {"view_surface", {"--format", "surface", "--view", "main"}, "--view applies to"},
+  };
+  for (const Row& row : rows) {
+    ExportOptions opts;
+    std::string error;
+    EXPECT_FALSE(ParseExportOptions(row.args, opts, error)) << row.name;
+    EXPECT_NE(error.find(row.error), std::string::npos) << row.name << ": " << error;
+    EXPECT_EQ(error.find('\n'), std::string::npos) << row.name;
+  }
+}
+
+TEST(ExportOptions, HelpTellsTheNewFormats) {
+  const std::string help = ExportUsage();
+  for (const char* word : {"--format probe", "--format field", "--at X,Y", "--map T", "--cp",
+                           "--view V", "tunnel", "x,y,inside,speed,cp,psi"}) {
+    EXPECT_NE(help.find(word), std::string::npos) << word;
+  }
+  std::size_t start = 0;
+  for (std::size_t end = help.find('\n'); end != std::string::npos;
+       start = end + 1, end = help.find('\n', start)) {
+    EXPECT_LE(end - start, 90u) << help.substr(start, end - start);
+  }
+}
+
+}  // namespace
+}  // namespace jouk
