@@ -130,6 +130,15 @@ for (const double q : {1.0, 0.5, 0.0, -0.5, -1.0}) { | for (const double q : {1.
 s.stagnation[1] = shown(Placed(s.flow, s.flow.front)); | s.stagnation[1] = shown(s.flow.front); | the front stagnation mark not placed at the circle
 if (spec.cp) DrawColourBar(raster, limit, ratio); | if (false) DrawColourBar(raster, limit, ratio); | the colour bar not drawn
 raster.SetPenWidth(ratio); | raster.SetPenWidth(1); | the field picture's pen one pixel wide at any ratio
+if (std::fabs(v) < kFixedBelow) { | if (std::fabs(v) <= kFixedBelow) { | the readout's fixed notation one value too far
+npos) text.erase(0, 1); | npos) text.erase(0, 0); | a readout that rounds to zero keeps its minus sign
+probe.value = FieldAtStagePoint(flow, zeta, StageLength(t, f.b)); | probe.value = FieldAtStagePoint(flow, zeta, f.b); | the readout of every stage taken around the section
+OtherPlanePoint(probe.value.circle, t, | OtherPlanePoint(probe.value.circle, 1 - t, | the readout's other plane the one shown
+v.bounded ? ReadoutNumber(v.speed) : unbounded | ReadoutNumber(v.speed) | an unbounded speed written as a number
+if (v.inside) return text + word(MessageId::kReadoutInside); | if (false) return text + word(MessageId::kReadoutInside); | a point inside the section read as flow
+return {w.x1 + u * (w.x2 - w.x1) / width, w.y1 + v * (w.y2 - w.y1) / height}; | return {w.x1 + u * (w.x2 - w.x1) / width, w.y1 + v * (w.y2 - w.y1) / width}; | the pointer's height scaled by the picture's width
+std::clamp(t0, 0.0, 1.0) / 2; | std::clamp(t0, 0.0, 1.0); | the play starting at another stage than the slider's
+return 1 - std::fabs(1 - 2 * frac); | return std::fabs(1 - 2 * frac); | the play's wave upside down
 EOF
 )
 

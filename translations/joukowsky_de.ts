@@ -95,6 +95,89 @@
     </message>
 </context>
 <context>
+    <name>Form_Field</name>
+    <message>
+        <source>Flow field</source>
+        <translation>Strömungsfeld</translation>
+    </message>
+    <message>
+        <source>In the main picture the free stream comes from the right inclined by 2α to the horizontal while the chord lies at −α: the map mirrors the flow around the circle, and the turn by α follows. &quot;Free stream horizontal&quot; turns the same flow by 2α, as in a wind tunnel: the stream runs from right to left and the section is pitched nose-up by α. The slider carries every point ζ of the circle plane by ζ + t·b²/ζ to the section. Marked: the circle&apos;s centre (cross), the map&apos;s singular points ±b and the circle through them (squares), the stagnation points (diamonds).</source>
+        <translation>Im Hauptbild kommt die Anströmung von rechts, um 2α gegen die Waagerechte geneigt, während die Sehne bei −α liegt: Die Abbildung spiegelt die Strömung um den Kreis, und danach folgt die Drehung um α. „Anströmung waagerecht“ dreht dieselbe Strömung um 2α, wie im Windkanal: Die Strömung läuft von rechts nach links, und das Profil ist um α mit der Nase nach oben angestellt. Der Schieberegler führt jeden Punkt ζ der Kreisebene durch ζ + t·b²/ζ ins Profil über. Markiert: der Kreismittelpunkt (Kreuz), die singulären Punkte ±b der Abbildung und der Kreis durch sie (Quadrate), die Staupunkte (Rauten).</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Bild speichern…</translation>
+    </message>
+    <message>
+        <source>Conformal map</source>
+        <translation>Konforme Abbildung</translation>
+    </message>
+    <message>
+        <source>Conformal map: 0 the circle plane, 1 the section</source>
+        <translation>Konforme Abbildung: 0 die Kreisebene, 1 das Profil</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>circle plane</source>
+        <translation>Kreisebene</translation>
+    </message>
+    <message>
+        <source>section</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Pressure colours</source>
+        <translation>Druckfarben</translation>
+    </message>
+    <message>
+        <source>As the main picture</source>
+        <translation>Wie im Hauptbild</translation>
+    </message>
+    <message>
+        <source>Free stream horizontal</source>
+        <translation>Anströmung waagerecht</translation>
+    </message>
+    <message>
+        <source>Orientation:</source>
+        <translation>Ausrichtung:</translation>
+    </message>
+    <message>
+        <source>Press START to compute the flow; its field shows here.</source>
+        <translation>START berechnet die Strömung; ihr Feld erscheint hier.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save flow field</source>
+        <translation>Strömungsfeld speichern</translation>
+    </message>
+    <message>
+        <source>the file could not be made.</source>
+        <translation>die Datei konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: %2</source>
+        <translation>%1 wurde nicht gespeichert: %2</translation>
+    </message>
+</context>
+<context>
     <name>Form_Lift</name>
     <message>
         <source>Lift and pressure</source>
@@ -326,6 +409,14 @@
     <message>
         <source>CSV table (*.csv)</source>
         <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Flow field…</source>
+        <translation>Strömungsfeld…</translation>
+    </message>
+    <message>
+        <source>Free stream horizontal</source>
+        <translation>Anströmung waagerecht</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,89 @@
     </message>
 </context>
 <context>
+    <name>Form_Field</name>
+    <message>
+        <source>Flow field</source>
+        <translation>Akış alanı</translation>
+    </message>
+    <message>
+        <source>In the main picture the free stream comes from the right inclined by 2α to the horizontal while the chord lies at −α: the map mirrors the flow around the circle, and the turn by α follows. &quot;Free stream horizontal&quot; turns the same flow by 2α, as in a wind tunnel: the stream runs from right to left and the section is pitched nose-up by α. The slider carries every point ζ of the circle plane by ζ + t·b²/ζ to the section. Marked: the circle&apos;s centre (cross), the map&apos;s singular points ±b and the circle through them (squares), the stagnation points (diamonds).</source>
+        <translation>Ana resimde serbest akış sağdan, yataya 2α eğimle gelir, veter ise −α açısındadır: dönüşüm çember etrafındaki akışı yansıtır, ardından α kadar döndürme gelir. &quot;Serbest akış yatay&quot; aynı akışı 2α döndürür, rüzgâr tünelindeki gibi: akış sağdan sola akar ve kesit burnu yukarı α açısıyla durur. Kaydırıcı çember düzleminin her ζ noktasını ζ + t·b²/ζ ile kesite taşır. İşaretler: çemberin merkezi (çarpı), dönüşümün tekil noktaları ±b ve onlardan geçen çember (kareler), durma noktaları (baklavalar).</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Resmi kopyala</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Resmi kaydet…</translation>
+    </message>
+    <message>
+        <source>Conformal map</source>
+        <translation>Konformal dönüşüm</translation>
+    </message>
+    <message>
+        <source>Conformal map: 0 the circle plane, 1 the section</source>
+        <translation>Konformal dönüşüm: 0 çember düzlemi, 1 kesit</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Oynat</translation>
+    </message>
+    <message>
+        <source>circle plane</source>
+        <translation>çember düzlemi</translation>
+    </message>
+    <message>
+        <source>section</source>
+        <translation>kesit</translation>
+    </message>
+    <message>
+        <source>Pressure colours</source>
+        <translation>Basınç renkleri</translation>
+    </message>
+    <message>
+        <source>As the main picture</source>
+        <translation>Ana resimdeki gibi</translation>
+    </message>
+    <message>
+        <source>Free stream horizontal</source>
+        <translation>Serbest akış yatay</translation>
+    </message>
+    <message>
+        <source>Orientation:</source>
+        <translation>Yönelim:</translation>
+    </message>
+    <message>
+        <source>Press START to compute the flow; its field shows here.</source>
+        <translation>Akışı hesaplamak için START’a basın; alanı burada görünür.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG resmi (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG resmi (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save flow field</source>
+        <translation>Akış alanını kaydet</translation>
+    </message>
+    <message>
+        <source>the file could not be made.</source>
+        <translation>dosya oluşturulamadı.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: %2</source>
+        <translation>%1 kaydedilmedi: %2</translation>
+    </message>
+</context>
+<context>
     <name>Form_Lift</name>
     <message>
         <source>Lift and pressure</source>
@@ -326,6 +409,14 @@
     <message>
         <source>CSV table (*.csv)</source>
         <translation>CSV tablosu (*.csv)</translation>
+    </message>
+    <message>
+        <source>Flow field…</source>
+        <translation>Akış alanı…</translation>
+    </message>
+    <message>
+        <source>Free stream horizontal</source>
+        <translation>Serbest akış yatay</translation>
     </message>
 </context>
 <context>
