@@ -83,6 +83,7 @@ std::unique_ptr<FlowState> FreshWindowCopy(const FlowState& st) {
   copy->YAnim1 = PointGrid();
   copy->YAnim2 = PointGrid();
   copy->anim = AnimState();
+  copy->anim.downstream = st.anim.downstream;  // a view's ripples keep their direction
   return copy;
 }
 

@@ -26,15 +26,17 @@ struct WebSession {
 
   FlowState st;
   ParameterTexts texts;
-  RecomputeStatus status;          // of the last recompute
+  RecomputeStatus status;                // of the last recompute
   std::unique_ptr<RasterImage> picture;  // the plot's pixels, 0xffRRGGBB; never null
-  std::vector<std::uint8_t> rgba;  // the same pixels as the canvas takes them: R, G, B, A
-  int ticks = 0;                   // ticks drawn since the last start
-  bool frameStanding = false;      // the picture holds the last tick's frame
-  bool solved = false;             // a recompute was accepted
-  ParameterTexts shownTexts;       // the texts of the last accepted recompute
-  std::vector<ReadingNote> notes;  // its notes
-  std::string answer;              // the last JSON or file handed to the page
+  std::vector<std::uint8_t> rgba;        // the same pixels as the canvas takes them: R, G, B, A
+  int ticks = 0;                         // ticks drawn since the last start
+  bool frameStanding = false;            // the picture holds the last tick's frame
+  bool solved = false;                   // a recompute was accepted
+  ParameterTexts shownTexts;             // the texts of the last accepted recompute
+  std::vector<ReadingNote> notes;        // its notes
+  std::string answer;                    // the last JSON or file handed to the page
+  bool tunnelView = false;            // the plot shows the free stream horizontal (web/WebView.hpp)
+  std::unique_ptr<FlowState> tunnel;  // then the store turned so, which the plot draws
 };
 
 // Whether a picture of width × height pixels and the pen width are within the session's limits.
@@ -62,6 +64,9 @@ void Tick(WebSession& s);
 
 // The picture's pixels as R, G, B, A bytes, row by row, for an ImageData.
 const std::uint8_t* CanvasPixels(WebSession& s);
+
+// Any picture's pixels so, into rgba (resized to fit); its data.
+const std::uint8_t* RgbaPixels(const std::vector<Rgb>& pixels, std::vector<std::uint8_t>& rgba);
 
 // The files of the plot's menu, for the texts and the moment shown.
 enum class SavedFile { kPoints, kSvg, kGif, kPngPixels };
