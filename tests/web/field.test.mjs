@@ -59,6 +59,32 @@ async function openWide(browser) {
   return page;
 }
 
+// Runs body(page, saved) on a wide page whose downloads go to a folder of their own; saved(open,
+// name, button) opens a save's choice (open(): a click), picks its button'th choice and gives the
+// file's bytes.
+async function withDownloads(body) {
+  const folder = mkdtempSync(join(tmpdir(), 'jouk-downloads-'));
+  try {
+    await withBrowser(async (browser) => {
+      const page = await openWide(browser);
+      const cdp = await page.createCDPSession();
+      await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+      const saved = async (open, name, button) => {
+        await open();
+        await page.click(`#Dialog_Message .buttons button:nth-child(${button})`);
+        for (let k = 0; k < 200 && !readdirSync(folder).includes(name); ++k) await new Promise((r) => setTimeout(r, 100));
+        await new Promise((r) => setTimeout(r, 100));
+        const bytes = readFileSync(join(folder, name));
+        rmSync(join(folder, name));
+        return bytes;
+      };
+      await body(page, saved);
+    });
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
 async function start(page, texts, ticks) {
   await setTexts(page, texts);
   await page.click('#Command_START');
@@ -141,51 +167,35 @@ test('the tooltip reads the probe\'s values at the pointer, and no pixel of the 
 });
 
 test('free stream horizontal: the exporter\'s tunnel view, on and off, and its saves', async () => {
-  const folder = mkdtempSync(join(tmpdir(), 'jouk-tunnel-'));
-  try {
-    await withBrowser(async (browser) => {
-      const page = await openWide(browser);
-      const cdp = await page.createCDPSession();
-      await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
-      // Chosen before the first START: the animation starts in the view.
-      await choose(page, 'Mn_FreeStreamHorizontal');
-      assert.equal(await page.$eval('#Mn_FreeStreamHorizontal', (i) => i.getAttribute('aria-checked')), 'true');
-      let ticks = await start(page, [null, null, '20', null, null, null, '9'], 6);
-      const texts = await pageTexts(page);
-      const png = (view, n) => decodePng(exporter(texts, ['--format', 'png', '--view', view, '--time', String(n / 10)])).rgba;
-      const same = async (view, n, what) => {
-        const pixels = await canvasPixels(page, 'Picture3');
-        const expected = png(view, n);
-        assert.ok(pixels.equals(expected), `${what}: differs at ${firstDifference(pixels, expected, 600)}`);
-      };
-      await same('tunnel', ticks, 'started in the view');
-      await choose(page, 'Mn_FreeStreamHorizontal');
-      await same('main', ticks, 'turned off');
-      // Turned on while the animation runs: it goes on in the view.
-      await page.click('#Command_START');
-      await page.waitForFunction(() => Number(document.getElementById('Picture3').dataset.ticks) >= 2);
-      await choose(page, 'Mn_FreeStreamHorizontal');
-      await page.waitForFunction(() => Number(document.getElementById('Picture3').dataset.ticks) >= 9);
-      await page.click('#Command_STOP');
-      ticks = await page.$eval('#Picture3', (c) => Number(c.dataset.ticks));
-      // The saves take the view shown.
-      const saved = async (name, button) => {
-        await choose(page, 'Mn_SavePicture');
-        await page.click(`#Dialog_Message .buttons button:nth-child(${button})`);
-        for (let k = 0; k < 200 && !readdirSync(folder).includes(name); ++k) await new Promise((r) => setTimeout(r, 100));
-        await new Promise((r) => setTimeout(r, 100));
-        const bytes = readFileSync(join(folder, name));
-        rmSync(join(folder, name));
-        return bytes;
-      };
-      const time = ['--time', String(ticks / 10)];
-      assert.ok((await saved('streamlines.svg', 2)).equals(exporter(texts, ['--format', 'svg', '--view', 'tunnel', ...time])), 'SVG');
-      assert.ok(decodePng(await saved('streamlines.png', 1)).rgba.equals(png('tunnel', ticks)), 'PNG');
-      assert.deepEqual(page.errors, []);
-    });
-  } finally {
-    rmSync(folder, { recursive: true, force: true });
-  }
+  await withDownloads(async (page, saved) => {
+    // Chosen before the first START: the animation starts in the view.
+    await choose(page, 'Mn_FreeStreamHorizontal');
+    assert.equal(await page.$eval('#Mn_FreeStreamHorizontal', (i) => i.getAttribute('aria-checked')), 'true');
+    let ticks = await start(page, [null, null, '20', null, null, null, '9'], 6);
+    const texts = await pageTexts(page);
+    const png = (view, n) => decodePng(exporter(texts, ['--format', 'png', '--view', view, '--time', String(n / 10)])).rgba;
+    const same = async (view, n, what) => {
+      const pixels = await canvasPixels(page, 'Picture3');
+      const expected = png(view, n);
+      assert.ok(pixels.equals(expected), `${what}: differs at ${firstDifference(pixels, expected, 600)}`);
+    };
+    await same('tunnel', ticks, 'started in the view');
+    await choose(page, 'Mn_FreeStreamHorizontal');
+    await same('main', ticks, 'turned off');
+    // Turned on while the animation runs: it goes on in the view.
+    await page.click('#Command_START');
+    await page.waitForFunction(() => Number(document.getElementById('Picture3').dataset.ticks) >= 2);
+    await choose(page, 'Mn_FreeStreamHorizontal');
+    await page.waitForFunction(() => Number(document.getElementById('Picture3').dataset.ticks) >= 9);
+    await page.click('#Command_STOP');
+    ticks = await page.$eval('#Picture3', (c) => Number(c.dataset.ticks));
+    // The saves take the view shown.
+    const menuSave = () => choose(page, 'Mn_SavePicture');
+    const time = ['--time', String(ticks / 10)];
+    assert.ok((await saved(menuSave, 'streamlines.svg', 2)).equals(exporter(texts, ['--format', 'svg', '--view', 'tunnel', ...time])), 'SVG');
+    assert.ok(decodePng(await saved(menuSave, 'streamlines.png', 1)).rgba.equals(png('tunnel', ticks)), 'PNG');
+    assert.deepEqual(page.errors, []);
+  });
 });
 
 // Sets the panel's controls: the stage in slider steps, the pressure colours, the orientation.
@@ -207,98 +217,82 @@ const kStages = [
 ];
 
 test('the flow field panel: the exporter\'s pictures, hover marks, recompute and rejection, files', async () => {
-  const folder = mkdtempSync(join(tmpdir(), 'jouk-panel-'));
-  try {
-    await withBrowser(async (browser) => {
-      const page = await openWide(browser);
-      const cdp = await page.createCDPSession();
-      await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
-      // Before the first START: the plot's ground and the note.
-      await choose(page, 'Mn_Field');
-      const empty = await canvasPixels(page, 'FieldView');
-      assert.ok(empty.every((b, i) => b === [80, 80, 80, 255][i % 4]));
-      assert.notEqual(await page.$eval('#Label_FieldNote', (n) => n.textContent), '');
-      const placed = await page.evaluate(() => [document.getElementById('Form_Field').getBoundingClientRect().left,
-        document.getElementById('Form1_Client').getBoundingClientRect().right]);
-      assert.ok(placed[0] >= placed[1], 'the panel beside the main window');
-      await start(page, [null, null, '10', null, null, null, '7'], 2);
-      let texts = await pageTexts(page);
-      for (const [name, spec] of kStages) {
-        await setPanel(page, spec);
-        const pixels = await canvasPixels(page, 'FieldView');
-        const expected = exportedField(texts, spec);
-        assert.ok(pixels.equals(expected), `${name}: differs at ${firstDifference(pixels, expected, 600)}`);
-      }
-      // The hover: the readout of the plot at t = 1, and the marks of the two planes answer each
-      // other: the image of the circle point, and back.
-      await setPanel(page, { t: 1, cp: 0, view: 0 });
-      const before = await canvasPixels(page, 'FieldView');
-      await hover(page, 'FieldView', 480, 260);
-      const panelText = await page.$eval('#Label_Readout', (r) => r.textContent);
-      assert.ok(before.equals(await canvasPixels(page, 'FieldView')), 'the picture changed under the pointer');
-      // At the section the other plane's point is the circle plane's: the mark lies elsewhere.
-      const mark = JSON.parse(await page.$eval('#FieldMark', (m) => m.dataset.mark));
-      assert.ok(Math.hypot(mark[0] - 480, mark[1] - 260) > 1, JSON.stringify(mark));
-      const ring = await canvasPixels(page, 'FieldMark');
-      assert.ok(ring.some((b, i) => i % 4 === 3 && b > 0), 'the ring drawn over the picture');
-      await hover(page, 'Picture3', 480, 260);
-      assert.equal(panelText, await page.$eval('#Tooltip_Readout', (t) => t.textContent));
-      assert.equal(await page.$eval('#FieldMark', (m) => m.dataset.mark), '', 'no mark once the pointer left');
-      const there = await page.evaluate(() => {
-        const size = JoukowskyPage.controls.plotSize;
-        const a = Jouk.readoutAt(JoukowskyPage, 123.25, 301.5, size, 0, 0);
-        const b = Jouk.readoutAt(JoukowskyPage, a.other[0], a.other[1], size, 1, 0);
-        return { a, b };
-      });
-      assert.ok(Math.abs(there.b.other[0] - 123.25) < 1e-3 && Math.abs(there.b.other[1] - 301.5) < 1e-3,
-        JSON.stringify(there));
-      // ψ is carried by the map; the speed is each stage's own body's.
-      assert.ok(relative(there.b.psi, there.a.psi) < 1e-6, JSON.stringify(there));
-
-      // The files, for a stage between the planes with the colours.
-      const spec = { t: 0.5, cp: 1, view: 0 };
+  await withDownloads(async (page, saved) => {
+    // Before the first START: the plot's ground and the note.
+    await choose(page, 'Mn_Field');
+    const empty = await canvasPixels(page, 'FieldView');
+    assert.ok(empty.every((b, i) => b === [80, 80, 80, 255][i % 4]));
+    assert.notEqual(await page.$eval('#Label_FieldNote', (n) => n.textContent), '');
+    const placed = await page.evaluate(() => [document.getElementById('Form_Field').getBoundingClientRect().left,
+      document.getElementById('Form1_Client').getBoundingClientRect().right]);
+    assert.ok(placed[0] >= placed[1], 'the panel beside the main window');
+    await start(page, [null, null, '10', null, null, null, '7'], 2);
+    let texts = await pageTexts(page);
+    for (const [name, spec] of kStages) {
       await setPanel(page, spec);
-      const saved = async (name, button) => {
-        await page.click('#Button_Save');
-        await page.click(`#Dialog_Message .buttons button:nth-child(${button})`);
-        for (let k = 0; k < 200 && !readdirSync(folder).includes(name); ++k) await new Promise((r) => setTimeout(r, 100));
-        await new Promise((r) => setTimeout(r, 100));
-        const bytes = readFileSync(join(folder, name));
-        rmSync(join(folder, name));
-        return bytes;
-      };
-      assert.ok((await saved('flow-field.svg', 2)).equals(exportedField(texts, spec, true)), 'SVG bytes');
-      assert.ok(decodePng(await saved('flow-field.png', 1)).rgba.equals(exportedField(texts, spec)), 'PNG pixels');
-
-      // An accepted recompute is followed; a rejected one leaves the picture.
-      await start(page, [null, null, '4', null, null, null, '11'], 1);
-      texts = await pageTexts(page);
-      assert.ok((await canvasPixels(page, 'FieldView')).equals(exportedField(texts, spec)), 'after the recompute');
-      const shown = await canvasPixels(page, 'FieldView');
-      const draws = await page.$eval('#FieldView', (c) => c.dataset.draws);
-      await setTexts(page, [null, null, null, null, null, null, null, '-1']);
-      await page.click('#Command_START');
-      await page.waitForSelector('#Dialog_Message[open]');
-      await page.click('#Dialog_Message .buttons button');
-      assert.equal(await page.$eval('#FieldView', (c) => c.dataset.draws), draws);
-      assert.ok((await canvasPixels(page, 'FieldView')).equals(shown), 'kept on the rejection');
-      await setPanel(page, spec);
-      assert.ok((await canvasPixels(page, 'FieldView')).equals(shown), 'the flow of the last accepted texts');
-
-      // Play runs the stage down from 1 and back, about three seconds a round.
-      await setPanel(page, { t: 1, cp: 0, view: 0 });
-      await page.click('#Button_Play');
-      await page.waitForFunction(() => Number(document.getElementById('Slider_Map').value) < 20, { timeout: 4000 });
-      await page.waitForFunction(() => Number(document.getElementById('Slider_Map').value) > 80, { timeout: 4000 });
-      await page.click('#Form_Field .titlebar .close');
-      const stopped = await page.$eval('#Slider_Map', (s) => s.value);
-      await new Promise((r) => setTimeout(r, 200));
-      assert.equal(await page.$eval('#Slider_Map', (s) => s.value), stopped, 'closing stops Play');
-      assert.deepEqual(page.errors, []);
+      const pixels = await canvasPixels(page, 'FieldView');
+      const expected = exportedField(texts, spec);
+      assert.ok(pixels.equals(expected), `${name}: differs at ${firstDifference(pixels, expected, 600)}`);
+    }
+    // The hover: the readout of the plot at t = 1, and the marks of the two planes answer each
+    // other: the image of the circle point, and back.
+    await setPanel(page, { t: 1, cp: 0, view: 0 });
+    const before = await canvasPixels(page, 'FieldView');
+    await hover(page, 'FieldView', 480, 260);
+    const panelText = await page.$eval('#Label_Readout', (r) => r.textContent);
+    assert.ok(before.equals(await canvasPixels(page, 'FieldView')), 'the picture changed under the pointer');
+    // At the section the other plane's point is the circle plane's: the mark lies elsewhere.
+    const mark = JSON.parse(await page.$eval('#FieldMark', (m) => m.dataset.mark));
+    assert.ok(Math.hypot(mark[0] - 480, mark[1] - 260) > 1, JSON.stringify(mark));
+    const ring = await canvasPixels(page, 'FieldMark');
+    assert.ok(ring.some((b, i) => i % 4 === 3 && b > 0), 'the ring drawn over the picture');
+    await hover(page, 'Picture3', 480, 260);
+    assert.equal(panelText, await page.$eval('#Tooltip_Readout', (t) => t.textContent));
+    assert.equal(await page.$eval('#FieldMark', (m) => m.dataset.mark), '', 'no mark once the pointer left');
+    const there = await page.evaluate(() => {
+      const size = JoukowskyPage.controls.plotSize;
+      const a = Jouk.readoutAt(JoukowskyPage, 123.25, 301.5, size, 0, 0);
+      const b = Jouk.readoutAt(JoukowskyPage, a.other[0], a.other[1], size, 1, 0);
+      return { a, b };
     });
-  } finally {
-    rmSync(folder, { recursive: true, force: true });
-  }
+    assert.ok(Math.abs(there.b.other[0] - 123.25) < 1e-3 && Math.abs(there.b.other[1] - 301.5) < 1e-3,
+      JSON.stringify(there));
+    // ψ is carried by the map; the speed is each stage's own body's.
+    assert.ok(relative(there.b.psi, there.a.psi) < 1e-6, JSON.stringify(there));
+
+    // The files, for a stage between the planes with the colours.
+    const spec = { t: 0.5, cp: 1, view: 0 };
+    await setPanel(page, spec);
+    const panelSave = () => page.click('#Button_Save');
+    assert.ok((await saved(panelSave, 'flow-field.svg', 2)).equals(exportedField(texts, spec, true)), 'SVG bytes');
+    assert.ok(decodePng(await saved(panelSave, 'flow-field.png', 1)).rgba.equals(exportedField(texts, spec)), 'PNG pixels');
+
+    // An accepted recompute is followed; a rejected one leaves the picture.
+    await start(page, [null, null, '4', null, null, null, '11'], 1);
+    texts = await pageTexts(page);
+    assert.ok((await canvasPixels(page, 'FieldView')).equals(exportedField(texts, spec)), 'after the recompute');
+    const shown = await canvasPixels(page, 'FieldView');
+    const draws = await page.$eval('#FieldView', (c) => c.dataset.draws);
+    await setTexts(page, [null, null, null, null, null, null, null, '-1']);
+    await page.click('#Command_START');
+    await page.waitForSelector('#Dialog_Message[open]');
+    await page.click('#Dialog_Message .buttons button');
+    assert.equal(await page.$eval('#FieldView', (c) => c.dataset.draws), draws);
+    assert.ok((await canvasPixels(page, 'FieldView')).equals(shown), 'kept on the rejection');
+    await setPanel(page, spec);
+    assert.ok((await canvasPixels(page, 'FieldView')).equals(shown), 'the flow of the last accepted texts');
+
+    // Play runs the stage down from 1 and back, about three seconds a round.
+    await setPanel(page, { t: 1, cp: 0, view: 0 });
+    await page.click('#Button_Play');
+    await page.waitForFunction(() => Number(document.getElementById('Slider_Map').value) < 20, { timeout: 4000 });
+    await page.waitForFunction(() => Number(document.getElementById('Slider_Map').value) > 80, { timeout: 4000 });
+    await page.click('#Form_Field .titlebar .close');
+    const stopped = await page.$eval('#Slider_Map', (s) => s.value);
+    await new Promise((r) => setTimeout(r, 200));
+    assert.equal(await page.$eval('#Slider_Map', (s) => s.value), stopped, 'closing stops Play');
+    assert.deepEqual(page.errors, []);
+  });
 });
 
 test('at a ratio of 2 the panel is the desktop raster\'s field picture at 1200 × 800, pen 2', async () => {
