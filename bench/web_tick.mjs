@@ -1,6 +1,7 @@
 // The animation tick of the browser edition in headless Chromium: the module's tick (time step,
-// erase, update of the rippled lines, draw) and the tick as the page runs it (the same, then the
-// pixels onto the canvas), medians over 240 samples at the start-up texts and at the heaviest
+// erase, update of the rippled lines, draw), the tick as the page's timer runs it (the canvas is
+// then shown at the screen's next refresh) and the showing of a frame on the canvas, medians over
+// 240 samples at the start-up texts and at the heaviest
 // set. The browser's clock is coarse (a tenth of a millisecond without cross-origin isolation),
 // so a sample of the short tick is the mean of 10 consecutive ticks.
 //   node bench/web_tick.mjs [PAGE]   (run from tests/web's node_modules: bench.sh does it)
@@ -36,9 +37,11 @@ await withBrowser(async (browser) => {
       return {
         module: time(() => app.module._jouk_tick(app.session)),
         page: time(() => app.tickOnce()),
+        canvas: time(() => app.present()),
       };
     }, kSamples, group);
-    console.log(`web tick, ${name}: module ${result.module.toFixed(3)} ms, with the canvas ` +
-      `${result.page.toFixed(3)} ms (medians of ${kSamples} samples of ${group} tick${group > 1 ? 's' : ''})`);
+    console.log(`web tick, ${name}: module ${result.module.toFixed(3)} ms, the page's tick ` +
+      `${result.page.toFixed(3)} ms, a frame onto the canvas ${result.canvas.toFixed(3)} ms ` +
+      `(medians of ${kSamples} samples of ${group} tick${group > 1 ? 's' : ''})`);
   }
 });

@@ -12,6 +12,7 @@ await withBrowser(async (browser) => {
   await page.click('#Command_STOP');
   await page.evaluate(() => {
     for (let k = 0; k < 4; ++k) JoukowskyPage.tickOnce();
+    JoukowskyPage.present();
     document.getElementById('Command_START').focus();
   });
   const form = await page.$('#Form1');

@@ -66,7 +66,7 @@ Jouk.LiftWindow = class LiftWindow {
     const t = (text) => Jouk.i18n.translate(l.plotContext, text);
     g.fillStyle = '#fff';
     g.fillRect(0, 0, width, height);
-    const area = { left: 56, top: 12, right: width - 12, bottom: height - 44 };
+    const area = { left: 56, top: 24, right: width - 12, bottom: height - 44 };
     const ys = [...upper, ...lower].map((p) => p[1]).filter((y) => y !== null && Number.isFinite(y));
     let bottom = Math.min(-1, ...ys);
     let top = Math.max(1, ...ys);
@@ -92,7 +92,7 @@ Jouk.LiftWindow = class LiftWindow {
     g.strokeStyle = '#808080';
     g.strokeRect(area.left, area.top, area.right - area.left, area.bottom - area.top);
     g.fillText(t(l.chordAxis), area.left, height - 10);
-    g.fillText(t(l.pressureAxis), 8, area.top + 10);
+    g.fillText(t(l.pressureAxis), 8, area.top - 10);
     const curves = [[upper, '#1f5fbf', t(l.upperSurface)], [lower, '#c0392b', t(l.lowerSurface)]];
     curves.forEach(([curve, colour, name], k) => {
       g.strokeStyle = colour;

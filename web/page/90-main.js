@@ -143,20 +143,27 @@ Jouk.App = class App {
   halt() {
     clearTimeout(this.timer);
     this.timer = 0;
+    if (this.presenting) this.present();  // the last frame drawn stays on the canvas
   }
 
   get running() {
     return this.timer !== 0;
   }
 
+  // One tick: the module draws the next frame; the canvas shows it at the screen's next refresh
+  // (ticks that fall between two refreshes are shown together, as the window's repaints are).
   tickOnce() {
     this.followRatio();
     this.module._jouk_tick(this.session);
-    this.present();
+    this.controls.plot.dataset.ticks = String(this.module._jouk_ticks(this.session));
+    if (this.presenting) return;
+    this.presenting = requestAnimationFrame(() => this.present());
   }
 
   // The module's pixels onto the canvas, one to one.
   present() {
+    cancelAnimationFrame(this.presenting);
+    this.presenting = 0;
     const m = this.module;
     const s = this.session;
     const width = m._jouk_width(s);
