@@ -21,9 +21,11 @@ namespace jouk::web {
 // English ones until the page sets them.
 struct ReadoutWordTable {
   std::vector<std::string> words;
+  // The English words.
   ReadoutWordTable();
   // Sets the word of id; false for an id that is not a readout word.
   bool Set(MessageId id, std::string text);
+  // The words as model/FieldReadout takes them; valid while the table lives.
   ReadoutWords Lookup() const;
 };
 
@@ -44,6 +46,7 @@ std::string ReadoutJson(const WebSession& s, const PointerAt& at, const ReadoutW
 
 // The panel's picture: width × height device pixels drawn with a pen `pen` pixels wide.
 struct WebField {
+  // A picture of the plot's ground (no pixels when they cannot be allocated).
   WebField(int width, int height, int pen);
   std::unique_ptr<RasterImage> picture;  // never null
   int pen;
