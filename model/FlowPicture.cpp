@@ -83,7 +83,7 @@ std::unique_ptr<FlowState> FreshWindowCopy(const FlowState& st) {
   copy->YAnim1 = PointGrid();
   copy->YAnim2 = PointGrid();
   copy->anim = AnimState();
-  copy->anim.downstream = st.anim.downstream;  // a view's ripples keep their direction
+  copy->anim.downstream = st.anim.downstream;  // the view's ripples keep their direction
   return copy;
 }
 

@@ -44,8 +44,8 @@ void DrawAnimationTick(Raster& raster, FlowState& st);
 void DrawAnimationTickOver(Raster& raster, FlowState& st);
 
 // A copy of the store as a freshly opened window would hold it after the same recompute: the same
-// solution in the same view (the ripples' direction kept), the animation's lines and clock not yet
-// set. The pictures of the moment shown replay START and the ticks on it.
+// solution in the same view (its ripples travelling the same way), the animation's lines and clock
+// not yet set. The pictures of the moment shown replay START and the ticks on it.
 std::unique_ptr<FlowState> FreshWindowCopy(const FlowState& st);
 
 // What a freshly opened window's plot holds after START and `ticks` ticks of its timer: the

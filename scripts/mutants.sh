@@ -139,7 +139,7 @@ if (v.inside) return text + word(MessageId::kReadoutInside); | if (false) return
 return {w.x1 + u * (w.x2 - w.x1) / width, w.y1 + v * (w.y2 - w.y1) / height}; | return {w.x1 + u * (w.x2 - w.x1) / width, w.y1 + v * (w.y2 - w.y1) / width}; | the pointer's height scaled by the picture's width
 std::clamp(t0, 0.0, 1.0) / 2; | std::clamp(t0, 0.0, 1.0); | the play starting at another stage than the slider's
 return 1 - std::fabs(1 - 2 * frac); | return std::fabs(1 - 2 * frac); | the play's wave upside down
-copy->anim.downstream = st.anim.downstream; | copy->anim.downstream = false; | a fresh copy of the tunnel view's store with its ripples upstream
+copy->anim.downstream = st.anim.downstream; | copy->anim.downstream = false; | a fresh copy of the tunnel view with its ripples travelling upstream
 EOF
 )
 

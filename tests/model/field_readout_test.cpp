@@ -54,6 +54,24 @@ TEST(FieldReadout, NumbersHaveFourPlacesAndNoSignedZero) {
   for (const auto& row : rows) EXPECT_EQ(ReadoutNumber(row.value), row.text) << row.name;
 }
 
+// A fresh copy of the tunnel view's store keeps the ripples travelling downstream, and only
+// that of the animation.
+TEST(FieldReadout, AFreshCopyKeepsTheViewsRipples) {
+  FlowState st;
+  LoadInitialisation(st);
+  ASSERT_TRUE(Recompute(st, kSteep).ok);
+  for (const FlowView view : {FlowView::kMain, FlowView::kTunnel}) {
+    FlowState shown = st;
+    ApplyView(shown, view);
+    AdvanceToFrame(shown, 3);
+    const auto fresh = FreshWindowCopy(shown);
+    EXPECT_EQ(fresh->anim.downstream, view == FlowView::kTunnel);
+    EXPECT_EQ(fresh->anim.tAnim, 0);
+    EXPECT_EQ(fresh->XS, shown.XS);
+    EXPECT_EQ(fresh->YAnim1, PointGrid());
+  }
+}
+
 TEST(FieldReadout, PicturePositionsGoToTheirWorldPoints) {
   const WorldWindow w{-3, 2, 3, -2};
   EXPECT_EQ(WorldAt(w, 0, 0, 600, 400), Complex(-3, 2));
