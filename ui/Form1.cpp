@@ -19,16 +19,19 @@
 #include "model/Aerodynamics.hpp"
 #include "model/Animation.hpp"
 #include "model/FlowPicture.hpp"
+#include "model/FlowViews.hpp"
 #include "model/NumberText.hpp"
 #include "model/ReadingNotes.hpp"
 #include "model/Recompute.hpp"
 #include "ui/AppIcon.hpp"
 #include "ui/Form_About.hpp"
+#include "ui/Form_Field.hpp"
 #include "ui/Form_Lift.hpp"
 #include "ui/LabelFit.hpp"
 #include "ui/ModelText.hpp"
 #include "ui/ParameterScrollBar.hpp"
 #include "ui/ParameterTextBox.hpp"
+#include "ui/PlotHover.hpp"
 #include "ui/PlotMenu.hpp"
 #include "ui/PlotView.hpp"
 #include "ui/Widgets.hpp"
@@ -126,7 +129,7 @@ void Form1::BuildCommandsAndPlot(QWidget* client) {
   // drawn again; the animation's next frames follow as ever.
   connect(Picture3, &PlotView::pictureRenewed, this, [this] {
     if (st_.nPts.empty()) return;
-    jouk::DrawStartPicture(Picture3->Canvas(), st_);
+    jouk::DrawStartPicture(Picture3->Canvas(), Shown());
     frameStanding_ = false;
     Picture3->update();
   });
@@ -186,6 +189,8 @@ bool Form1::hesapla() {
   if (status.ok) {
     shownTexts_ = texts;
     plotMenu_->SetSolved(true);
+    RenewTunnelCopy();
+    hover_->SetFlow(st_);
     MarkReadingNotes(texts);
     return true;
   }
@@ -213,11 +218,11 @@ void Form1::Report(const QString& message) {
 void Form1::Başla() {
   // The animation's constants, the background colour, the world window from Olcek and the
   // contour in red; then the timer, whose interval read back gives the time step.
-  jouk::StartPicture(Picture3->Canvas(), st_);
+  jouk::StartPicture(Picture3->Canvas(), Shown());
   Picture3->update();
 
   Timer1->setInterval(jouk::kTickIntervalMs);
-  jouk::ResetAnimationClock(st_, Timer1->interval());
+  jouk::ResetAnimationClock(Shown(), Timer1->interval());
   ticksShown_ = 0;
   frameStanding_ = false;
   Timer1->start();
@@ -226,9 +231,9 @@ void Form1::Başla() {
 void Form1::Timer1_Timer() {
   // After the first tick the previous frame is erased by its colour: the same pixels.
   if (frameStanding_) {
-    jouk::DrawAnimationTickOver(Picture3->Canvas(), st_);
+    jouk::DrawAnimationTickOver(Picture3->Canvas(), Shown());
   } else {
-    jouk::DrawAnimationTick(Picture3->Canvas(), st_);
+    jouk::DrawAnimationTick(Picture3->Canvas(), Shown());
   }
   frameStanding_ = true;
   ++ticksShown_;
@@ -240,6 +245,7 @@ void Form1::Restart() {
   Picture3->Cls();
   Başla();
   if (lift_ && lift_->isVisible()) RefreshLiftWindow();
+  if (field_ && field_->isVisible()) RefreshFieldWindow();
 }
 
 void Form1::ParameterChange(std::size_t k, int p) {
@@ -264,9 +270,12 @@ void Form1::Mn_About_Click() {
 
 void Form1::BuildPlotMenu() {
   plotMenu_ = new PlotMenu(this, [this] {
-    return PlotSnapshot{&st_, shownTexts_, ticksShown_, Picture3->image()};
+    return PlotSnapshot{&Shown(), shownTexts_, ticksShown_, Picture3->image()};
   });
   connect(plotMenu_, &PlotMenu::liftRequested, this, &Form1::ShowLiftWindow);
+  connect(plotMenu_, &PlotMenu::fieldRequested, this, &Form1::ShowFieldWindow);
+  connect(plotMenu_, &PlotMenu::freeStreamHorizontalChanged, this, &Form1::SetTunnelView);
+  hover_ = new PlotHover(Picture3);
   connect(plotMenu_, &PlotMenu::failed, this, &Form1::Report);
   Picture3->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Picture3, &QWidget::customContextMenuRequested, this,
@@ -292,5 +301,61 @@ void Form1::RefreshLiftWindow() {
 void Form1::closeEvent(QCloseEvent* event) {
   // A closed main window animates no more, even while the About window keeps the program alive.
   Timer1->stop();
+  if (field_) field_->close();
   QMainWindow::closeEvent(event);
+}
+
+jouk::FlowState& Form1::Shown() {
+  return tunnel_ ? *tunnel_ : st_;
+}
+
+void Form1::SetTunnelView(bool on) {
+  tunnelView_ = on;
+  hover_->SetView(on ? jouk::FlowView::kTunnel : jouk::FlowView::kMain);
+  if (st_.nPts.empty()) return;  // nothing shown yet
+  if (on) {
+    RenewTunnelCopy();
+  } else {
+    tunnel_.reset();
+  }
+  jouk::FlowState& shown = Shown();
+  shown.YAnim1 = jouk::PointGrid();
+  shown.YAnim2 = jouk::PointGrid();
+  Picture3->Cls();
+  jouk::ReplayWindowPicture(Picture3->Canvas(), shown, ticksShown_);
+  frameStanding_ = ticksShown_ > 0;  // the replay drew the frame of the last tick
+  Picture3->update();
+}
+
+void Form1::RenewTunnelCopy() {
+  if (!tunnelView_) return;
+  if (!tunnel_) {
+    tunnel_ = std::make_unique<jouk::FlowState>(st_);
+  } else {
+    // Copied into the memory it has; the lines on the plot stay, for the next erase pass.
+    jouk::PointGrid drawn1 = std::move(tunnel_->YAnim1), drawn2 = std::move(tunnel_->YAnim2);
+    *tunnel_ = st_;
+    tunnel_->YAnim1 = std::move(drawn1);
+    tunnel_->YAnim2 = std::move(drawn2);
+  }
+  jouk::ApplyView(*tunnel_, jouk::FlowView::kTunnel);
+}
+
+void Form1::ShowFieldWindow() {
+  if (!field_) {
+    field_ = std::make_unique<Form_Field>();
+    connect(field_.get(), &Form_Field::failed, this, &Form1::Report);
+  }
+  RefreshFieldWindow();
+  field_->show();
+  field_->raise();
+  field_->activateWindow();
+}
+
+void Form1::RefreshFieldWindow() {
+  if (st_.nPts.empty()) {  // nothing accepted yet
+    field_->ShowNothingYet();
+    return;
+  }
+  field_->ShowFlow(st_, shownTexts_);
 }

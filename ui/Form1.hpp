@@ -2,7 +2,10 @@
 // the plot area Picture3, the animation timer Timer1 and the "About" menu item, laid out as
 // layout/WindowLayout.hpp lays them out. It owns the flow store for the whole run and
 // orchestrates the two operations hesapla (recompute) and Başla (start drawing and animation).
-// Its plot's menu sees what the plot shows through a snapshot the window hands it.
+// Its plot's menu sees what the plot shows through a snapshot the window hands it; the menu's
+// "Free stream horizontal" has the plot draw the flow turned into the wind tunnel's view, and its
+// "Flow field…" opens the flow field window. Over the plot a tooltip reads the flow at the
+// pointer.
 #pragma once
 
 #include <QMainWindow>
@@ -21,9 +24,11 @@ class QPushButton;
 class QTimer;
 class QWidget;
 class Form_About;
+class Form_Field;
 class Form_Lift;
 class ParameterScrollBar;
 class ParameterTextBox;
+class PlotHover;
 class PlotMenu;
 class PlotView;
 
@@ -96,7 +101,23 @@ class Form1 : public QMainWindow {
   // Gives the lift window the lift of the current solution, or says that START shows it.
   void RefreshLiftWindow();
 
+  // The store the plot draws: the solution itself, or its copy turned into the tunnel view.
+  jouk::FlowState& Shown();
+  // "Free stream horizontal" checked or cleared: once there is a flow, the plot is drawn anew in
+  // that view as START and the ticks shown so far draw it, and the animation goes on from there.
+  void SetTunnelView(bool on);
+  // With the tunnel view on, the view's copy of the solution just accepted; it keeps the lines
+  // last drawn, which the first tick paints over.
+  void RenewTunnelCopy();
+  // Shows the flow field window, made on first use, with the current solution.
+  void ShowFieldWindow();
+  // Gives the flow field window the current solution, or says that START shows it.
+  void RefreshFieldWindow();
+
   jouk::FlowState st_;
+  bool tunnelView_ = false;                  // off at every start
+  std::unique_ptr<jouk::FlowState> tunnel_;  // the tunnel view's copy, while it is on
+  PlotHover* hover_ = nullptr;
   MessageSink messageSink_;
   bool reporting_ = false;  // a warning box is open
 
@@ -120,4 +141,6 @@ class Form1 : public QMainWindow {
   std::unique_ptr<Form_About> about_;
   // Created on the first choice of "Lift and pressure…"; likewise.
   std::unique_ptr<Form_Lift> lift_;
+  // Created on the first choice of "Flow field…"; likewise.
+  std::unique_ptr<Form_Field> field_;
 };

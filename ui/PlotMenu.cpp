@@ -29,6 +29,13 @@ QAction* AddItem(QMenu* menu, std::size_t k) {
   return action;
 }
 
+// An item of the window's own, named name.
+QAction* AddNamedItem(QMenu* menu, const char* name, const QString& text) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
 QString FileNameOf(std::size_t k) {
   return QString::fromLatin1(jouk::kPlotMenuItems.at(k).fileName);
 }
@@ -41,6 +48,7 @@ PlotMenu::PlotMenu(QWidget* parent, SnapshotSource source)
       folder_(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)) {
   setObjectName(QStringLiteral("PlotMenu"));
   connect(AddItem(this, jouk::kMenuLift), &QAction::triggered, this, &PlotMenu::liftRequested);
+  AddFieldItems();
   addSeparator();
   const struct {
     std::size_t item;
@@ -60,6 +68,16 @@ PlotMenu::PlotMenu(QWidget* parent, SnapshotSource source)
     return QFileDialog::getSaveFileName(parentWidget(), caption, fileName,
                                         filters.join(QStringLiteral(";;")), chosenFilter);
   };
+}
+
+void PlotMenu::AddFieldItems() {
+  connect(AddNamedItem(this, "Mn_Field", tr("Flow field…")), &QAction::triggered, this,
+          &PlotMenu::fieldRequested);
+  addSeparator();
+  QAction* horizontal = AddNamedItem(this, "Mn_FreeStreamHorizontal", tr("Free stream horizontal"));
+  horizontal->setCheckable(true);
+  horizontal->setChecked(false);
+  connect(horizontal, &QAction::toggled, this, &PlotMenu::freeStreamHorizontalChanged);
 }
 
 void PlotMenu::SetFileChooser(FileChooser chooser) {

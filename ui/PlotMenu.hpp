@@ -1,4 +1,5 @@
-// The plot's context menu: the lift window, and the picture, the animation and the points of the
+// The plot's context menu: the lift window, the flow field window, the view of the free stream
+// horizontal, and the picture, the animation and the points of the
 // flow as shown, to the clipboard or to files (the same files joukowsky-export writes). It knows
 // nothing of the window around the plot: what the plot shows comes as a snapshot from a source
 // the window hands it, and a save that fails is reported by a signal.
@@ -51,10 +52,16 @@ class PlotMenu : public QMenu {
  signals:
   // "Lift and pressure…" was chosen.
   void liftRequested();
+  // "Flow field…" was chosen.
+  void fieldRequested();
+  // "Free stream horizontal" was checked (true) or cleared (false).
+  void freeStreamHorizontalChanged(bool horizontal);
   // A save failed; the message names the file and the reason.
   void failed(const QString& message);
 
  private:
+  // "Flow field…" and the checkable "Free stream horizontal", off at every start.
+  void AddFieldItems();
   void CopyPicture();
   void SavePicture();
   void SaveAnimation();

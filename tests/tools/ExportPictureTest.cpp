@@ -1,9 +1,12 @@
 // joukowsky-export's pictures against the window: the PNG pixel for pixel against the plot of a
 // window after START and the same ticks, the SVG's paths, colours and coordinates against the
 // window's flow and against the PNG.
+#include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QXmlStreamReader>
@@ -18,6 +21,7 @@
 #include "model/Recompute.hpp"
 #include "tests/ui/UiTestSupport.hpp"
 #include "ui/Form1.hpp"
+#include "ui/Form_Field.hpp"
 #include "ui/PlotMenu.hpp"
 #include "ui/PlotView.hpp"
 
@@ -210,6 +214,57 @@ class ExportPictureTest : public QObject {
       const Run run = Export(parameters + save.exporter);
       QCOMPARE(run.status, 0);
       QVERIFY2(file.readAll() == run.out, qPrintable(save.file));
+    }
+    QVERIFY(w.messages.isEmpty());
+  }
+
+  // With the free stream horizontal the plot's saves are the exporter's --view tunnel files, and
+  // the flow field window's saves its --format field pictures for the stage and colours shown.
+  void tunnelAndFieldSavesAreTheExportersFiles() {
+    const QStringList parameters{"--alpha", "20", "--scale", "2"};
+    StartedWindow w(parameters, 3);
+    Child<QAction>(w.form, "Mn_FreeStreamHorizontal")->setChecked(true);
+    Child<QAction>(w.form, "Mn_Field")->trigger();
+    auto* field = qobject_cast<Form_Field*>(TopLevel("Form_Field"));
+    QVERIFY(field != nullptr);
+    Child<QSlider>(*field, "Slider_Map")->setValue(Form_Field::kStageSteps / 2);
+    Child<QCheckBox>(*field, "Check_Cp")->setChecked(true);
+    QString answer;
+    const auto chooser = [&answer](const QString&, const QString&, const QStringList&, QString*) {
+      return answer;
+    };
+    Child<PlotMenu>(w.form, "PlotMenu")->SetFileChooser(chooser);
+    field->SetFileChooser(chooser);
+    const QStringList tunnel{"--view", "tunnel", "--time", "0.3"};
+    const QStringList stage{"--format", "field", "--map", "0.5", "--cp"};
+    const struct {
+      const char* file;
+      bool fromField;
+      QStringList exporter;
+    } saves[] = {
+        {"tunnel.png", false, QStringList{"--format", "png"} + tunnel},
+        {"tunnel.svg", false, QStringList{"--format", "svg"} + tunnel},
+        {"field.png", true, stage + QStringList{"--output", dir_.filePath("exported.png")}},
+        {"field.svg", true, stage + QStringList{"--output", dir_.filePath("exported.svg")}},
+    };
+    for (const auto& save : saves) {
+      answer = dir_.filePath(QString::fromLatin1(save.file));
+      if (save.fromField) {
+        Child<QPushButton>(*field, "Button_Save")->click();
+      } else {
+        Child<QAction>(w.form, "Mn_SavePicture")->trigger();
+      }
+      QFile file(answer);
+      QVERIFY2(file.open(QIODevice::ReadOnly), save.file);
+      const Run run = Export(parameters + save.exporter);
+      QCOMPARE(run.status, 0);
+      QByteArray exported = run.out;
+      if (save.fromField) {
+        QFile out(save.exporter.last());
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        exported = out.readAll();
+      }
+      QVERIFY2(file.readAll() == exported, save.file);
     }
     QVERIFY(w.messages.isEmpty());
   }

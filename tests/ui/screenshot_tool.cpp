@@ -3,18 +3,26 @@
 //   ui-screenshot main OUT.png   the main window after START and four animation ticks
 //   ui-screenshot lift OUT.png   the same beside the lift window
 //   ui-screenshot menu OUT.png   the same with the plot's context menu open over the plot
+//   ui-screenshot field T OUT.png  the flow field window at the map's stage T (0 to 1) with the
+//                                  pressure colours, the pointer's readout at a point of the flow
 // The timer is stopped and the ticks given by hand, so every run makes the same picture.
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSlider>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
+#include "ui/FieldView.hpp"
 #include "ui/Form1.hpp"
+#include "ui/Form_Field.hpp"
 #include "ui/PlotView.hpp"
 
 namespace {
@@ -39,17 +47,52 @@ QWidget* TopLevelNamed(const char* name) {
   return nullptr;
 }
 
+// The flow field window at stage t with the pressure colours, the pointer resting at a point of
+// the flow so that the readout and the mark show.
+QImage FieldWindow(QWidget& window, double t) {
+  window.findChild<QCheckBox*>(QStringLiteral("Check_Cp"))->setChecked(true);
+  window.findChild<QSlider*>(QStringLiteral("Slider_Map"))
+      ->setValue(static_cast<int>(t * Form_Field::kStageSteps + 0.5));
+  auto* view = window.findChild<FieldView*>(QStringLiteral("FieldView"));
+  const QPointF at(470, 110);
+  QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(view, &move);
+  QApplication::processEvents();
+  return window.grab().toImage();
+}
+
+// The lift window beside the main window's picture, or the flow field window alone at stage t,
+// opened from the plot's menu.
+QImage Companion(const Form1& form, const QMenu& menu, bool field, double t, QImage picture) {
+  const QLatin1String item(field ? "Mn_Field" : "Mn_Lift");
+  for (QAction* action : menu.actions()) {
+    if (action->objectName() == item) action->trigger();
+  }
+  QApplication::processEvents();
+  QWidget* window = TopLevelNamed(field ? "Form_Field" : "Form_Lift");
+  if (window == nullptr) return picture;
+  if (field) return FieldWindow(*window, t);
+  window->resize(560, form.height());
+  QApplication::processEvents();
+  return SideBySide(picture, window->grab().toImage(), 12, form.palette().color(QPalette::Window));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const bool known =
-      argc == 3 && (std::strcmp(argv[1], "main") == 0 || std::strcmp(argv[1], "lift") == 0 ||
-                    std::strcmp(argv[1], "menu") == 0);
-  if (!known) {
-    std::fprintf(stderr, "usage: %s main|lift|menu OUTPUT.png\n", argv[0]);
+  const bool field = argc == 4 && std::strcmp(argv[1], "field") == 0;
+  const bool known = field || (argc == 3 && (std::strcmp(argv[1], "main") == 0 ||
+                                             std::strcmp(argv[1], "lift") == 0 ||
+                                             std::strcmp(argv[1], "menu") == 0));
+  const double t = field ? std::atof(argv[2]) : 1;
+  if (!known || !(t >= 0 && t <= 1)) {
+    std::fprintf(stderr, "usage: %s main|lift|menu OUTPUT.png, or %s field T OUTPUT.png\n", argv[0],
+                 argv[0]);
     return 2;
   }
+  const char* output = argv[argc - 1];
   const QString mode = QString::fromLatin1(argv[1]);
   Form1 form;
   form.show();
@@ -69,22 +112,12 @@ int main(int argc, char* argv[]) {
     QPainter painter(&picture);
     const QPoint inWindow = plot->mapTo(&form, at);
     painter.drawImage(inWindow, menu->grab().toImage());
-  } else if (mode == QLatin1String("lift") && menu != nullptr) {
-    for (QAction* action : menu->actions()) {
-      if (action->objectName() == QLatin1String("Mn_Lift")) action->trigger();
-    }
-    QApplication::processEvents();
-    QWidget* lift = TopLevelNamed("Form_Lift");
-    if (lift != nullptr) {
-      lift->resize(560, form.height());
-      QApplication::processEvents();
-      picture =
-          SideBySide(picture, lift->grab().toImage(), 12, form.palette().color(QPalette::Window));
-    }
+  } else if ((mode == QLatin1String("lift") || field) && menu != nullptr) {
+    picture = Companion(form, *menu, field, t, picture);
   }
   if (menu != nullptr) menu->close();
-  if (!picture.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
-    std::fprintf(stderr, "cannot write %s\n", argv[2]);
+  if (!picture.save(QString::fromLocal8Bit(output), "PNG")) {
+    std::fprintf(stderr, "cannot write %s\n", output);
     return 1;
   }
   return 0;
