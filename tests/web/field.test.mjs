@@ -168,6 +168,22 @@ test('the tooltip reads the probe\'s values at the pointer, and no pixel of the 
 
 test('free stream horizontal: the exporter\'s tunnel view, on and off, and its saves', async () => {
   await withDownloads(async (page, saved) => {
+    // The menu as the window's: the two items after the lift's, each group apart; the keys go
+    // through them in that order.
+    const order = await page.$eval('#PlotMenu', (m) => [...m.children].map((c) => c.id || c.getAttribute('role')));
+    assert.deepEqual(order, ['Mn_Lift', 'Mn_Field', 'separator', 'Mn_FreeStreamHorizontal', 'separator',
+      'Mn_CopyPicture', 'Mn_SavePicture', 'Mn_SaveAnimation', 'Mn_SavePoints']);
+    await page.focus('#Picture3');
+    await page.keyboard.down('Shift');
+    await page.keyboard.press('F10');
+    await page.keyboard.up('Shift');
+    const focused = [];
+    for (let k = 0; k < 3; ++k) {
+      focused.push(await page.evaluate(() => document.activeElement.id));
+      await page.keyboard.press('ArrowDown');
+    }
+    assert.deepEqual(focused, ['Mn_Lift', 'Mn_Field', 'Mn_FreeStreamHorizontal']);
+    await page.keyboard.press('Escape');
     // Chosen before the first START: the animation starts in the view.
     await choose(page, 'Mn_FreeStreamHorizontal');
     assert.equal(await page.$eval('#Mn_FreeStreamHorizontal', (i) => i.getAttribute('aria-checked')), 'true');

@@ -72,10 +72,10 @@ Jouk.PlotReadout = class PlotReadout {
 
 // The plot menu's "Free stream horizontal": a check box item; the plot is drawn anew in the view
 // chosen (a fresh window's picture after START and the ticks shown) and animates on from there.
-Jouk.addViewItem = (app, item, caption) => {
+Jouk.addViewItem = (app, item, caption, after) => {
   app.view = 0;
   const element = app.menu.addItem({
-    name: item.name, caption,
+    name: item.name, caption, after,
     action: () => {
       app.view = 1 - app.view;
       element.setAttribute('aria-checked', String(app.view === 1));

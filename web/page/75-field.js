@@ -261,13 +261,13 @@ Jouk.extensions.push((app) => {
   app.readout = new Jouk.PlotReadout(app);
   const caption = (item) => Jouk.i18n.translate(tables.menuContext, item.caption);
   const [fieldItem, viewItem] = tables.menu;
-  app.menu.addSeparator();
-  app.menu.addItem({
-    name: fieldItem.name, caption: caption(fieldItem),
+  // As in the window: after "Lift and pressure…", "Flow field…", a separator and the view.
+  const field = app.menu.addItem({
+    name: fieldItem.name, caption: caption(fieldItem), after: app.menu.items[0]?.item ?? null,
     action: () => {
       app.field ??= new Jouk.FieldPanel(app, tables);
       app.field.show(app.controls.form);
     },
   });
-  Jouk.addViewItem(app, viewItem, caption(viewItem));
+  Jouk.addViewItem(app, viewItem, caption(viewItem), app.menu.addSeparator(field));
 });
