@@ -330,6 +330,15 @@ test('at a ratio of 2 the panel is the desktop raster\'s field picture at 1200 Ã
         spec.view === 1 ? 'tunnel' : 'main', ...texts], { maxBuffer: 1 << 26 });
       assert.ok(pixels.equals(expected), `${name}: differs at ${firstDifference(pixels, expected, 1200)}`);
     }
+    // Play's frames with the colours are drafts; the picture it stops at is drawn whole.
+    await page.click('#Button_Play');
+    await page.waitForFunction(() => document.getElementById('FieldView').dataset.draft === 'true', { timeout: 5000 });
+    await page.click('#Button_Play');
+    const stage = await page.$eval('#Slider_Map', (s) => Number(s.value) / Number(s.max));
+    assert.equal(await page.$eval('#FieldView', (c) => c.dataset.draft), 'false');
+    const stopped = execFileSync(fieldPixels, ['1200', '800', '2', String(stage), '1', 'main', ...texts],
+      { maxBuffer: 1 << 26 });
+    assert.ok((await canvasPixels(page, 'FieldView')).equals(stopped), `stopped at ${stage}`);
     assert.deepEqual(page.errors, []);
   });
 });

@@ -169,18 +169,31 @@ Jouk.FieldPanel = class FieldPanel {
     this.canvas.dataset.pen = String(m._jouk_pen_width(ratio));
   }
 
-  // The module draws the picture for the controls as they stand; the readout follows.
-  redraw() {
+  // The module draws the picture for the controls as they stand; the readout follows. A draft
+  // (Play's frames with the pressure colours on a dense screen, as in the window) is drawn at
+  // one pixel a logical pixel and shown enlarged; the picture Play stops at is drawn whole.
+  redraw(draft = false) {
     const m = this.app.module;
     this.follow();
     if (this.field === 0) return;
     const { t, cp, view } = this.spec();
-    const drawn = m._jouk_field_draw(this.field, this.app.session, t, cp, view) === 1;
-    const width = m._jouk_field_width(this.field);
-    const height = m._jouk_field_height(this.field);
-    const pixels = m._jouk_field_rgba(this.field);
-    const data = new Uint8ClampedArray(m.HEAPU8.buffer, pixels, width * height * 4);
-    this.canvas.getContext('2d', { alpha: false }).putImageData(new ImageData(data, width, height), 0, 0);
+    if (draft) this.draft ??= m._jouk_field_create(this.size.width, this.size.height, 1);
+    const field = draft && this.draft !== 0 ? this.draft : this.field;
+    const drawn = m._jouk_field_draw(field, this.app.session, t, cp, view) === 1;
+    const width = m._jouk_field_width(field);
+    const height = m._jouk_field_height(field);
+    const pixels = m._jouk_field_rgba(field);
+    const image = new ImageData(new Uint8ClampedArray(m.HEAPU8.buffer, pixels, width * height * 4), width, height);
+    const g = this.canvas.getContext('2d', { alpha: false });
+    if (field === this.field) {
+      g.putImageData(image, 0, 0);
+    } else {
+      const small = (this.draftCanvas ??= new OffscreenCanvas(width, height));
+      small.getContext('2d').putImageData(image, 0, 0);
+      g.imageSmoothingEnabled = false;
+      g.drawImage(small, 0, 0, this.canvas.width, this.canvas.height);
+    }
+    this.canvas.dataset.draft = String(field !== this.field);
     this.canvas.dataset.draws = String(Number(this.canvas.dataset.draws) + 1);
     this.canvas.dataset.stage = String(t);
     this.note.textContent = drawn ? '' : this.t(this.tables.nothingYet);
@@ -211,10 +224,14 @@ Jouk.FieldPanel = class FieldPanel {
   // period, following the clock.
   play(on) {
     clearInterval(this.playTimer);
+    const drafted = this.canvas.dataset.draft === 'true';
     this.playing = on;
     this.playButton.textContent = this.t(on ? this.tables.pause : this.tables.play);
     this.playButton.setAttribute('aria-pressed', String(on));
-    if (!on) return;
+    if (!on) {
+      if (drafted) this.redraw();
+      return;
+    }
     const from = this.spec().t;
     const started = performance.now();
     this.playTimer = setInterval(() => {
@@ -222,7 +239,7 @@ Jouk.FieldPanel = class FieldPanel {
       const value = String(Math.round(stage * this.tables.stageSteps));
       if (value === this.slider.value) return;
       this.slider.value = value;
-      this.redraw();
+      this.redraw(this.cp.checked && this.ratio !== 1);
     }, this.tables.playIntervalMs);
   }
 
