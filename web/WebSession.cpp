@@ -10,6 +10,7 @@
 #include "layout/WindowLayout.hpp"
 #include "model/Animation.hpp"
 #include "model/FlowPicture.hpp"
+#include "web/WebView.hpp"
 
 namespace jouk::web {
 
@@ -33,7 +34,7 @@ bool ResizePicture(WebSession& s, int width, int height, int penWidth) {
   s.picture = std::move(picture);
   s.rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
   s.frameStanding = false;
-  if (s.solved) DrawStartPicture(s.picture->raster(), s.st);
+  if (s.solved) DrawStartPicture(s.picture->raster(), Shown(s));
   return true;
 }
 
@@ -48,32 +49,37 @@ bool RecomputeFromTexts(WebSession& s) {
   s.solved = true;
   s.shownTexts = s.texts;
   s.notes = ReadingNotes(s.st, s.texts);
+  RenewViewCopy(s);
   return true;
 }
 
 void StartAnimation(WebSession& s) {
   Raster& raster = s.picture->raster();
   raster.Cls();
-  StartPicture(raster, s.st);
-  ResetAnimationClock(s.st, kTickIntervalMs);
+  StartPicture(raster, Shown(s));
+  ResetAnimationClock(Shown(s), kTickIntervalMs);
   s.ticks = 0;
   s.frameStanding = false;
 }
 
 void Tick(WebSession& s) {
   if (s.frameStanding) {
-    DrawAnimationTickOver(s.picture->raster(), s.st);
+    DrawAnimationTickOver(s.picture->raster(), Shown(s));
   } else {
-    DrawAnimationTick(s.picture->raster(), s.st);
+    DrawAnimationTick(s.picture->raster(), Shown(s));
   }
   s.frameStanding = true;
   ++s.ticks;
 }
 
 const std::uint8_t* CanvasPixels(WebSession& s) {
+  return RgbaPixels(s.picture->pixels(), s.rgba);
+}
+
+const std::uint8_t* RgbaPixels(const std::vector<Rgb>& pixels, std::vector<std::uint8_t>& rgba) {
   // 0xffRRGGBB (in memory B, G, R, A) to the bytes R, G, B, A: four pixels a shuffle.
-  const std::vector<Rgb>& pixels = s.picture->pixels();
-  std::uint8_t* out = s.rgba.data();
+  rgba.resize(pixels.size() * 4);
+  std::uint8_t* out = rgba.data();
   std::size_t i = 0;
 #ifdef __wasm_simd128__
   for (; i + 4 <= pixels.size(); i += 4) {
@@ -120,10 +126,10 @@ bool SaveFile(WebSession& s, SavedFile kind) {
   s.answer.clear();
   if (!s.solved) return false;
   if (kind == SavedFile::kPoints) {
-    s.answer = StreamlinesCsv(s.st);
+    s.answer = StreamlinesCsv(Shown(s));
     return !s.answer.empty();
   }
-  const auto fresh = FreshWindowCopy(s.st);
+  const auto fresh = FreshWindowCopy(Shown(s));
   std::string error;
   switch (kind) {
     case SavedFile::kSvg:

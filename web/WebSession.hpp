@@ -35,6 +35,11 @@ struct WebSession {
   ParameterTexts shownTexts;       // the texts of the last accepted recompute
   std::vector<ReadingNote> notes;  // its notes
   std::string answer;              // the last JSON or file handed to the page
+
+  // The view of the plot (web/WebView.hpp): the free stream horizontal, and then the store
+  // turned so, which the plot draws.
+  bool tunnelView = false;
+  std::unique_ptr<FlowState> tunnel;
 };
 
 // Whether a picture of width × height pixels and the pen width are within the session's limits.
@@ -62,6 +67,9 @@ void Tick(WebSession& s);
 
 // The picture's pixels as R, G, B, A bytes, row by row, for an ImageData.
 const std::uint8_t* CanvasPixels(WebSession& s);
+
+// Any picture's pixels so, into rgba (resized to fit); its data.
+const std::uint8_t* RgbaPixels(const std::vector<Rgb>& pixels, std::vector<std::uint8_t>& rgba);
 
 // The files of the plot's menu, for the texts and the moment shown.
 enum class SavedFile { kPoints, kSvg, kGif, kPngPixels };

@@ -31,8 +31,9 @@ Jouk.PlotMenu = class PlotMenu {
     }, true);
   }
 
-  // An item; needsFlow: it waits for the first accepted recompute. Returns its element.
-  addItem({ name, caption, action, needsFlow = false }) {
+  // An item; needsFlow: it waits for the first accepted recompute; after: the element it follows
+  // (by default it comes last). Returns its element.
+  addItem({ name, caption, action, needsFlow = false, after = null }) {
     const item = document.createElement('div');
     item.id = name;
     item.setAttribute('role', 'menuitem');
@@ -43,16 +44,26 @@ Jouk.PlotMenu = class PlotMenu {
       this.close();
       action();
     });
-    this.element.append(item);
+    this.place(item, after);
     this.items.push({ item, needsFlow });
+    // The keys move through the items in the order they stand.
+    const following = (a, b) => a.item.compareDocumentPosition(b.item) & Node.DOCUMENT_POSITION_FOLLOWING;
+    this.items.sort((a, b) => (following(a, b) ? -1 : 1));
     this.refresh();
     return item;
   }
 
-  addSeparator() {
+  // A separator, last or after an element; returns it.
+  addSeparator(after = null) {
     const line = document.createElement('div');
     line.setAttribute('role', 'separator');
-    this.element.append(line);
+    this.place(line, after);
+    return line;
+  }
+
+  place(element, after) {
+    if (after) after.after(element);
+    else this.element.append(element);
   }
 
   // The items that wait for a flow are enabled once there is one.

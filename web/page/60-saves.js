@@ -27,8 +27,7 @@ Jouk.addPlotMenuItems = (app) => {
     a.remove();
     setTimeout(() => URL.revokeObjectURL(url), 60000);
   };
-  const pngOf = (pixels) => new Promise((resolve) => {
-    const { width, height } = app.controls.plotSize;
+  const pngOf = (pixels, { width, height } = app.controls.plotSize) => new Promise((resolve) => {
     const canvas = document.createElement('canvas');
     canvas.width = width;
     canvas.height = height;
@@ -50,8 +49,8 @@ Jouk.addPlotMenuItems = (app) => {
     if (blob === null) return notSaved(pngName);
     deliver(pngName, 'image/png', new Uint8Array(await blob.arrayBuffer()));
   };
-  const copyPicture = () => {
-    app.controls.plot.toBlob(async (blob) => {
+  const copyCanvas = (canvas) => {
+    canvas.toBlob(async (blob) => {
       try {
         await navigator.clipboard.write([new ClipboardItem({ 'image/png': blob })]);
       } catch (error) {
@@ -63,7 +62,7 @@ Jouk.addPlotMenuItems = (app) => {
   const points = item('Mn_SavePoints');
   const actions = {
     Mn_Lift: [() => app.showLift(), false],
-    Mn_CopyPicture: [copyPicture, true],
+    Mn_CopyPicture: [() => copyCanvas(app.controls.plot), true],
     Mn_SavePicture: [savePicture, true],
     Mn_SaveAnimation: [() => deliver(animation.fileName, 'image/gif', made(2)), true],
     Mn_SavePoints: [() => deliver(points.fileName, 'text/csv', made(0)), true],
@@ -73,4 +72,6 @@ Jouk.addPlotMenuItems = (app) => {
     app.menu.addItem({ name: i.name, caption: t(i.caption), action, needsFlow });
     if (k === 0) app.menu.addSeparator();
   });
+  // For the panels' own saves and copies.
+  app.files = { deliver, pngOf, copyCanvas };
 };
