@@ -134,7 +134,8 @@ bool SaveFile(WebSession& s, SavedFile kind) {
   switch (kind) {
     case SavedFile::kSvg:
       s.answer = WindowSvg(*fresh, s.ticks, kSavedWidth, kSavedHeight,
-                           PictureDescription(s.shownTexts, s.ticks));
+                           WindowSvgDescription(s.shownTexts, s.ticks, kSavedWidth, kSavedHeight,
+                                                fresh->anim.downstream));
       break;
     case SavedFile::kGif:
       // One period of the waves from the first frame: a loop without a seam.
