@@ -62,9 +62,10 @@ void FieldView::paintEvent(QPaintEvent* event) {
   const jouk::DevicePoint at = map.ToDevice(mark_->real(), mark_->imag());
   if (!std::isfinite(at.u) || !std::isfinite(at.v)) return;
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(MarkColour(), 2));
+  painter.setPen(QPen(MarkColour(), jouk::kFieldWindow.markLine));
   painter.setBrush(Qt::NoBrush);
-  painter.drawEllipse(QPointF(at.u, at.v), 6, 6);
+  const int r = jouk::kFieldWindow.markRadius;
+  painter.drawEllipse(QPointF(at.u, at.v), r, r);
 }
 
 void FieldView::mouseMoveEvent(QMouseEvent* event) {

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "layout/FieldWindowLayout.hpp"
 #include "model/FieldPicture.hpp"
 #include "model/Mdl_Common.hpp"
 
@@ -42,7 +43,10 @@ class FieldView : public QWidget {
   const QImage& image() const { return image_; }
 
   // The mark's colour: a ring of magenta, apart from every colour of the picture.
-  static QColor MarkColour() { return QColor(255, 0, 255); }
+  static QColor MarkColour() {
+    const jouk::Colour& c = jouk::kFieldWindow.mark;
+    return QColor(c.red, c.green, c.blue);
+  }
 
  signals:
   // The pointer moved to the world point (x, y) of the picture.

@@ -42,6 +42,13 @@ namespace {
 
 const jouk::MainWindowLayout& kLayout = jouk::kMainWindow;
 
+// Shows a window of its own over the others, with the keyboard's focus.
+void BringToFront(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
 // A caption of the main window's layout in the user's language.
 QString Text(const char* english) {
   return LayoutText(kLayout.name, english);
@@ -277,9 +284,7 @@ void Form1::Command_STOP_Click() {
 
 void Form1::Mn_About_Click() {
   if (!about_) about_ = std::make_unique<Form_About>();
-  about_->show();
-  about_->raise();
-  about_->activateWindow();
+  BringToFront(*about_);
 }
 
 void Form1::BuildPlotMenu() {
@@ -301,9 +306,7 @@ void Form1::ShowLiftWindow() {
   if (!lift_) lift_ = std::make_unique<Form_Lift>();
   if (!lift_->isVisible()) PlaceBeside(*lift_, *this);
   RefreshLiftWindow();
-  lift_->show();
-  lift_->raise();
-  lift_->activateWindow();
+  BringToFront(*lift_);
 }
 
 void Form1::RefreshLiftWindow() {
@@ -366,9 +369,7 @@ void Form1::ShowFieldWindow() {
   }
   if (!field_->isVisible()) PlaceBeside(*field_, *this);
   RefreshFieldWindow();
-  field_->show();
-  field_->raise();
-  field_->activateWindow();
+  BringToFront(*field_);
 }
 
 void Form1::RefreshFieldWindow() {

@@ -21,6 +21,7 @@
 #include "export/ExportPictures.hpp"
 #include "export/OutputFile.hpp"
 #include "export/PictureFiles.hpp"
+#include "layout/FieldWindowLayout.hpp"
 #include "model/FieldReadout.hpp"
 #include "ui/FieldView.hpp"
 #include "ui/PlotHover.hpp"
@@ -28,13 +29,17 @@
 
 namespace {
 
-// Play's frames: about 25 a second; the stage follows the clock, however long a frame takes.
-constexpr int kPlayIntervalMs = 40;
+const jouk::FieldWindowLayout& kLayout = jouk::kFieldWindow;
+
+// A text of the window's layout in the user's language.
+QString Text(const char* english) {
+  return LayoutText(kLayout.context, english);
+}
 
 }  // namespace
 
 Form_Field::Form_Field(QWidget* parent) : QWidget(parent, Qt::Window) {
-  NameWindow(*this, "Form_Field", tr("Flow field"));
+  NameWindow(*this, kLayout.name, Text(kLayout.caption));
   view_ = new FieldView(this);
   readout_ = new QLabel(this);
   readout_->setObjectName(QStringLiteral("Label_Readout"));
@@ -44,9 +49,9 @@ Form_Field::Form_Field(QWidget* parent) : QWidget(parent, Qt::Window) {
   note_->setObjectName(QStringLiteral("Label_Note"));
   QLabel* help = BuildHelp();
 
-  auto* copy = new QPushButton(tr("Copy picture"), this);
+  auto* copy = new QPushButton(Text(kLayout.copy), this);
   copy->setObjectName(QStringLiteral("Button_Copy"));
-  auto* save = new QPushButton(tr("Save picture…"), this);
+  auto* save = new QPushButton(Text(kLayout.save), this);
   save->setObjectName(QStringLiteral("Button_Save"));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(note_, 1);
@@ -64,7 +69,7 @@ Form_Field::Form_Field(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   playTimer_ = new QTimer(this);
   playTimer_->setObjectName(QStringLiteral("Timer_Play"));
-  playTimer_->setInterval(kPlayIntervalMs);
+  playTimer_->setInterval(kLayout.playIntervalMs);
   connect(playTimer_, &QTimer::timeout, this, &Form_Field::PlayStep);
   connect(view_, &FieldView::hovered, this, &Form_Field::Hover);
   connect(view_, &FieldView::left, this, &Form_Field::ClearReadout);
@@ -81,15 +86,7 @@ Form_Field::Form_Field(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 QLabel* Form_Field::BuildHelp() {
-  auto* help = new QLabel(
-      tr("In the main picture the free stream comes from the right inclined by 2α to the "
-         "horizontal while the chord lies at −α: the map mirrors the flow around the circle, and "
-         "the turn by α follows. \"Free stream horizontal\" turns the same flow by 2α, as in a "
-         "wind tunnel: the stream runs from right to left and the section is pitched nose-up by "
-         "α. The slider carries every point ζ of the circle plane by ζ + t·b²/ζ to the section. "
-         "Marked: the circle's centre (cross), the map's singular points ±b and the circle "
-         "through them (squares), the stagnation points (diamonds)."),
-      this);
+  auto* help = new QLabel(Text(kLayout.help), this);
   help->setObjectName(QStringLiteral("Label_Help"));
   help->setWordWrap(true);
   return help;
@@ -104,26 +101,26 @@ QWidget* Form_Field::BuildControls() {
   stage_->setRange(0, kStageSteps);
   stage_->setValue(kStageSteps);
   stage_->setPageStep(kStageSteps / 10);
-  auto* caption = new QLabel(tr("Conformal map"), box);
+  auto* caption = new QLabel(Text(kLayout.mapCaption), box);
   caption->setBuddy(stage_);
-  stage_->setAccessibleName(tr("Conformal map: 0 the circle plane, 1 the section"));
-  play_ = new QPushButton(tr("Play"), box);
+  stage_->setAccessibleName(Text(kLayout.mapDescription));
+  play_ = new QPushButton(Text(kLayout.play), box);
   play_->setObjectName(QStringLiteral("Button_Play"));
   play_->setCheckable(true);
   grid->addWidget(caption, 0, 0);
-  grid->addWidget(new QLabel(tr("circle plane"), box), 0, 1);
+  grid->addWidget(new QLabel(Text(kLayout.circlePlane), box), 0, 1);
   grid->addWidget(stage_, 0, 2);
-  grid->addWidget(new QLabel(tr("section"), box), 0, 3);
+  grid->addWidget(new QLabel(Text(kLayout.section), box), 0, 3);
   grid->addWidget(play_, 0, 4);
   grid->setColumnStretch(2, 1);
 
-  cp_ = new QCheckBox(tr("Pressure colours"), box);
+  cp_ = new QCheckBox(Text(kLayout.pressure), box);
   cp_->setObjectName(QStringLiteral("Check_Cp"));
   orientation_ = new QComboBox(box);
   orientation_->setObjectName(QStringLiteral("Combo_Orientation"));
-  orientation_->addItem(tr("As the main picture"));
-  orientation_->addItem(tr("Free stream horizontal"));
-  auto* orientationCaption = new QLabel(tr("Orientation:"), box);
+  orientation_->addItem(Text(kLayout.asMain));
+  orientation_->addItem(Text(kLayout.horizontal));
+  auto* orientationCaption = new QLabel(Text(kLayout.orientation), box);
   orientationCaption->setBuddy(orientation_);
   grid->addWidget(cp_, 1, 0, 1, 2);
   grid->addWidget(orientationCaption, 1, 2, Qt::AlignRight);
@@ -160,7 +157,7 @@ void Form_Field::ShowFlow(const jouk::FlowState& st, const jouk::ParameterTexts&
 void Form_Field::ShowNothingYet() {
   st_ = nullptr;
   flow_.reset();
-  note_->setText(tr("Press START to compute the flow; its field shows here."));
+  note_->setText(Text(kLayout.nothingYet));
   Redraw();
 }
 
@@ -194,7 +191,7 @@ void Form_Field::ClearReadout() {
 }
 
 void Form_Field::TogglePlay(bool on) {
-  play_->setText(on ? tr("Pause") : tr("Play"));
+  play_->setText(on ? Text(kLayout.pause) : Text(kLayout.play));
   if (!on) {
     playTimer_->stop();
     Redraw();
@@ -225,11 +222,11 @@ void Form_Field::Copy() {
 
 void Form_Field::Save() {
   if (st_ == nullptr) return;
-  const QString png = tr("PNG picture (*.png)");
-  const QString svg = tr("SVG picture (*.svg)");
+  const QString png = Text(kLayout.pngFilter);
+  const QString svg = Text(kLayout.svgFilter);
   QString filter = png;
-  QString path = chooser_ ? chooser_(tr("Save flow field"),
-                                     QDir(folder_).filePath(QStringLiteral("flow-field.png")),
+  QString path = chooser_ ? chooser_(Text(kLayout.saveCaption),
+                                     QDir(folder_).filePath(QString::fromLatin1(kLayout.fileName)),
                                      {png, svg}, &filter)
                           : QString();
   if (path.isEmpty()) return;
@@ -253,10 +250,10 @@ void Form_Field::Save() {
     bytes.assign(encoded.constData(), static_cast<std::size_t>(encoded.size()));
   }
   if (bytes.empty()) {
-    error = tr("the file could not be made.").toStdString();
+    error = Text(kLayout.notMade).toStdString();
   } else if (jouk::WriteOutput(QFile::encodeName(path).toStdString(), bytes, error)) {
     return;
   }
-  emit failed(tr("%1 was not saved: %2")
-                  .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
+  emit failed(
+      Text(kLayout.notSaved).arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
 }

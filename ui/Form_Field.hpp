@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 
+#include "layout/FieldWindowLayout.hpp"
 #include "model/FieldPicture.hpp"
 #include "model/FlowField.hpp"
 #include "model/Mdl_Common.hpp"
@@ -38,7 +39,7 @@ class Form_Field : public QWidget {
                                             const QStringList& filters, QString* chosenFilter)>;
 
   // The slider's steps from the circle plane to the section.
-  static constexpr int kStageSteps = 100;
+  static constexpr int kStageSteps = jouk::kFieldWindow.stageSteps;
 
   // A top-level window without an owner, captioned "Flow field", waiting for a flow.
   explicit Form_Field(QWidget* parent = nullptr);

@@ -19,6 +19,7 @@
 #include "export/ExportPictures.hpp"
 #include "export/FlowCsv.hpp"
 #include "export/OutputFile.hpp"
+#include "layout/FieldWindowLayout.hpp"
 #include "layout/WindowLayout.hpp"
 #include "model/FlowPicture.hpp"
 #include "ui/PlotView.hpp"
@@ -65,10 +66,10 @@ QAction* AddItem(QMenu* menu, std::size_t k) {
   return action;
 }
 
-// An item of the window's own, named name.
-QAction* AddNamedItem(QMenu* menu, const char* name, const QString& text) {
-  QAction* action = menu->addAction(text);
-  action->setObjectName(QString::fromLatin1(name));
+// An item the flow field brings, its caption translated.
+QAction* AddFieldItem(QMenu* menu, const jouk::FieldMenuItem& item) {
+  QAction* action = menu->addAction(LayoutText(jouk::kPlotMenuContext, item.caption));
+  action->setObjectName(QString::fromLatin1(item.name));
   return action;
 }
 
@@ -128,10 +129,10 @@ QStringList PlotMenu::PictureExtensions() {
 }
 
 void PlotMenu::AddFieldItems() {
-  connect(AddNamedItem(this, "Mn_Field", tr("Flow field…")), &QAction::triggered, this,
+  connect(AddFieldItem(this, jouk::kFieldMenuItem), &QAction::triggered, this,
           &PlotMenu::fieldRequested);
   addSeparator();
-  QAction* horizontal = AddNamedItem(this, "Mn_FreeStreamHorizontal", tr("Free stream horizontal"));
+  QAction* horizontal = AddFieldItem(this, jouk::kHorizontalMenuItem);
   horizontal->setCheckable(true);
   horizontal->setChecked(false);
   connect(horizontal, &QAction::toggled, this, &PlotMenu::freeStreamHorizontalChanged);
