@@ -122,6 +122,12 @@ EMSCRIPTEN_KEEPALIVE const char* jouk_notes_json(WebSession* s) {
   return s->answer.c_str();
 }
 
+// The boxes whose text is not applied yet, with the mark's message, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* jouk_pending_json(WebSession* s) {
+  s->answer = jouk::web::PendingJson(*s);
+  return s->answer.c_str();
+}
+
 // Why the last recompute was rejected, as JSON; null when it was accepted.
 EMSCRIPTEN_KEEPALIVE const char* jouk_rejection_json(WebSession* s) {
   s->answer = jouk::web::RejectionJson(*s);

@@ -69,6 +69,16 @@ std::string NotesJson(const WebSession& s) {
   return j.Text();
 }
 
+std::string PendingJson(const WebSession& s) {
+  JsonWriter j;
+  j.Open('{').Key("message");
+  Message(j, Filled(MessageId::kNotAppliedYet));
+  j.Key("boxes").Open('[');
+  for (const bool pending : PendingBoxes(s.shownTexts, s.texts)) j.Bool(pending);
+  j.Close(']').Close('}');
+  return j.Text();
+}
+
 std::string RejectionJson(const WebSession& s) {
   JsonWriter j;
   if (s.status.ok) {

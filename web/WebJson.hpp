@@ -13,6 +13,10 @@ namespace jouk::web {
 // {"context": C or null, "text": English, "places": [{"text": T, "context": C or null}, …]}.
 std::string NotesJson(const WebSession& s);
 
+// The boxes whose text differs from that of the last accepted recompute (model/ReadingNotes'
+// PendingBoxes): {"message": M, "boxes": [bool, …]}, one per parameter.
+std::string PendingJson(const WebSession& s);
+
 // The last recompute's rejection as a message M, or null when it was accepted.
 std::string RejectionJson(const WebSession& s);
 

@@ -274,6 +274,48 @@ test('notes mark the boxes not read as typed, in the exporter\'s words', async (
   });
 });
 
+test('a box typed into since the last recompute is marked until the next one', async () => {
+  await withBrowser(async (browser) => {
+    const { page } = await openPage(browser, url);
+    const g = tables.noteGround;
+    const ground = `rgb(${g.red}, ${g.green}, ${g.blue})`;
+    const pending = 'Not applied yet: press START or move a scroll bar';
+    const marks = () => page.evaluate(() => Object.fromEntries([...document.querySelectorAll('#Form1 input')]
+      .map((el) => [el.id, [el.title, el.style.backgroundColor, el.dataset.pending ?? 'false']])));
+    const unmarked = ['', '', 'false'];
+    const typeInto = async (id, keys) => {
+      await page.focus(`#${id}`);
+      await page.keyboard.press('End');
+      for (const key of keys) await page.keyboard.press(key);
+    };
+    const cases = [
+      { name: 'typing marks the box alone', id: 'Text_Alfa', keys: ['1'], Text_Alfa: [pending, ground, 'true'] },
+      { name: 'the applied text again is not pending', id: 'Text_Alfa', keys: ['Backspace'], Text_Alfa: unmarked },
+      { name: 'Enter applies nothing', id: 'Text_dPsi', keys: ['5', 'Enter'], Text_dPsi: [pending, ground, 'true'] },
+    ];
+    for (const row of cases) {
+      await typeInto(row.id, row.keys);
+      const shown = await marks();
+      for (const [id, mark] of Object.entries(shown)) assert.deepEqual(mark, row[id] ?? unmarked, `${row.name}: ${id}`);
+    }
+    await page.click('#Command_START');
+    for (const [id, mark] of Object.entries(await marks())) assert.deepEqual(mark, unmarked, `START: ${id}`);
+
+    // A rejected recompute applies nothing: the box stays marked. A note follows the mark.
+    await setTexts(page, [null, null, null, null, null, null, null, '0']);
+    await page.click('#Command_START');
+    await page.keyboard.press('Enter');
+    assert.deepEqual((await marks()).Text_dR, [pending, ground, 'true']);
+    await setTexts(page, [null, null, '12abc', null, null, null, null, '0.01']);
+    await page.click('#Command_START');
+    const note = (await marks()).Text_Alfa[0];
+    assert.match(note, /^Read as 12/);
+    await typeInto('Text_Alfa', ['d']);
+    assert.deepEqual((await marks()).Text_Alfa, [`${pending}\n${note}`, ground, 'true']);
+    assert.deepEqual(page.errors, []);
+  });
+});
+
 test('in German and in Turkish from the window\'s translations', async () => {
   for (const language of ['de', 'tr']) {
     const table = readTs(readFileSync(new URL(`../../translations/joukowsky_${language}.ts`, import.meta.url), 'utf8')).table;

@@ -11,6 +11,12 @@ Jouk.App = class App {
     this.timer = 0;
     this.controls = Jouk.buildForm1(tables, root, (k, p) => this.parameterChange(k, p));
     const c = this.controls;
+    this.marks = c.textBoxes.map(() => ({ pending: '', note: '' }));
+    // Typing marks the box's text as not applied yet; Enter still does nothing.
+    c.textBoxes.forEach((box) => box.addEventListener('input', () => {
+      this.sendTexts();
+      this.markPending();
+    }));
     this.ratio = window.devicePixelRatio || 1;
     const { width, height, pen } = this.backing(this.ratio);
     this.context = c.plot.getContext('2d', { alpha: false });
@@ -74,11 +80,11 @@ Jouk.App = class App {
   // modal message box and changes nothing else.
   recompute() {
     const m = this.module;
-    this.controls.textBoxes.forEach((box, k) => {
-      this.withText(box.value, (at) => m._jouk_set_text(this.session, k, at));
-    });
+    this.sendTexts();
     ++this.recomputes;
-    if (m._jouk_recompute(this.session) === 0) {
+    const accepted = m._jouk_recompute(this.session) !== 0;
+    this.markPending();
+    if (!accepted) {
       ++this.rejections;
       for (const bar of this.controls.scrollBars) bar?.endRepeat();
       this.report(Jouk.i18n.message(this.json(m._jouk_rejection_json(this.session))));
@@ -89,6 +95,24 @@ Jouk.App = class App {
     return true;
   }
 
+  // The boxes' texts into the session.
+  sendTexts() {
+    this.controls.textBoxes.forEach((box, k) => {
+      this.withText(box.value, (at) => this.module._jouk_set_text(this.session, k, at));
+    });
+  }
+
+  // A box whose text differs from that of the last accepted recompute gets the mark "not applied
+  // yet" until the next recompute, before its notes, on the notes' ground.
+  markPending() {
+    const pending = this.json(this.module._jouk_pending_json(this.session));
+    const text = Jouk.i18n.message(pending.message);
+    this.controls.textBoxes.forEach((box, k) => {
+      box.dataset.pending = pending.boxes[k] ? 'true' : 'false';
+      this.showMarks(k, { pending: pending.boxes[k] ? text : '' });
+    });
+  }
+
   report(text) {
     this.messages.show(text);
   }
@@ -96,16 +120,25 @@ Jouk.App = class App {
   // Each box whose text the recompute could not take as typed gets the note's ground and its
   // notes as tooltip and description; the others lose theirs.
   markNotes(notes) {
-    const g = this.tables.noteGround;
     this.controls.textBoxes.forEach((box, k) => {
       const text = notes.filter((n) => n.parameter === k).map((n) => Jouk.i18n.message(n.message))
         .join('\n');
-      box.title = text;
-      box.style.background = text ? `rgb(${g.red}, ${g.green}, ${g.blue})` : '';
-      if (text) box.setAttribute('aria-description', text);
-      else box.removeAttribute('aria-description');
       box.dataset.note = text ? 'true' : 'false';
+      this.showMarks(k, { note: text });
     });
+  }
+
+  // Box k's marks (its pending mark, then its notes) as its tooltip and description, on the
+  // notes' ground while it has any.
+  showMarks(k, change) {
+    const g = this.tables.noteGround;
+    const marks = Object.assign(this.marks[k], change);
+    const text = [marks.pending, marks.note].filter((line) => line).join('\n');
+    const box = this.controls.textBoxes[k];
+    box.title = text;
+    box.style.background = text ? `rgb(${g.red}, ${g.green}, ${g.blue})` : '';
+    if (text) box.setAttribute('aria-description', text);
+    else box.removeAttribute('aria-description');
   }
 
   // Recompute, clear the plot and start again.
