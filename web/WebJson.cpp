@@ -1,6 +1,10 @@
 #include "web/WebJson.hpp"
 
+#include <algorithm>
+#include <cmath>
+
 #include "model/Aerodynamics.hpp"
+#include "model/AxisTicks.hpp"
 #include "model/EdgeNotes.hpp"
 #include "model/Messages.hpp"
 #include "tools/JsonWriter.hpp"
@@ -43,16 +47,38 @@ FilledMessage LiftError(const LiftAndPressure& r) {
   return Filled(*r.errorId, std::move(places));
 }
 
-void LiftResult(JsonWriter& j, const LiftAndPressure& r) {
+void LiftResult(JsonWriter& j, const LiftAndPressure& r, const PressureCurves& curves) {
   j.Key("ok").Bool(true).Key("circulation").String(FigureText(r.circulation));
   j.Key("lift").String(FigureText(r.liftCoefficient)).Key("notes").Open('[');
   for (const MessageId id : CurveNotes(r)) Message(j, Filled(id, {{FigureText(r.kuttaFactor)}}));
   j.Close(']');
-  const PressureCurves curves = PressureCurvesOf(r);
   j.Key("upper");
   Curve(j, curves.upper);
   j.Key("lower");
   Curve(j, curves.lower);
+}
+
+// The −Cp axis of the curves: from the lowest finite −Cp to the highest (at least −1 to 1), out
+// to whole steps of NiceStep(range / 6); its ticks the model's, a step of NiceStep of that range
+// over 6, as the lift window takes them.
+void PressureAxis(JsonWriter& j, const PressureCurves& curves) {
+  double low = -1;
+  double high = 1;
+  for (const std::vector<CurvePoint>* curve : {&curves.upper, &curves.lower}) {
+    for (const CurvePoint& p : *curve) {
+      if (!std::isfinite(p.y)) continue;
+      low = std::min(low, p.y);
+      high = std::max(high, p.y);
+    }
+  }
+  const double fit = NiceStep((high - low) / 6);
+  const double bottom = std::floor(low / fit) * fit;
+  const double top = std::ceil(high / fit) * fit;
+  const double step = NiceStep((top - bottom) / 6);
+  j.Key("axis").Open('{').Key("bottom").Number(bottom).Key("top").Number(top);
+  j.Key("step").Number(step).Key("ticks").Open('[');
+  for (const double v : AxisTicks(bottom, top, step)) j.Number(v);
+  j.Close(']').Close('}');
 }
 
 }  // namespace
@@ -92,14 +118,17 @@ std::string RejectionJson(const WebSession& s) {
 std::string LiftJson(const WebSession& s) {
   JsonWriter j;
   j.Open('{');
+  PressureCurves curves;
   if (!s.solved) {
     j.Key("ok").Bool(false).Key("message").Null();
   } else if (const LiftAndPressure r = ComputeLiftAndPressure(s.st); !r.ok) {
     j.Key("ok").Bool(false).Key("message");
     Message(j, LiftError(r));
   } else {
-    LiftResult(j, r);
+    curves = PressureCurvesOf(r);
+    LiftResult(j, r, curves);
   }
+  PressureAxis(j, curves);
   j.Close('}');
   return j.Text();
 }

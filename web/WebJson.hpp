@@ -22,7 +22,8 @@ std::string RejectionJson(const WebSession& s);
 
 // {"ok": false, "message": null} before the first accepted recompute, {"ok": false, "message": M}
 // when the lift cannot be computed; else {"ok": true, "circulation": figure, "lift": figure,
-// "notes": [M, …], "upper": [[x/c, −Cp], …], "lower": […]}.
+// "notes": [M, …], "upper": [[x/c, −Cp], …], "lower": […]}; each with the −Cp axis, "axis":
+// {"bottom": b, "top": t, "step": s, "ticks": [v, …]}, the ticks those of model/AxisTicks.
 std::string LiftJson(const WebSession& s);
 
 }  // namespace jouk::web

@@ -370,6 +370,29 @@ async function choose(page, item) {
   await page.click(`#${item}`);
 }
 
+test('the lift window\'s −Cp axis takes the model\'s ticks, 0 among them', async () => {
+  await withBrowser(async (browser) => {
+    const { page } = await openPage(browser, url);
+    await setTexts(page, [null, null, '12']);
+    await page.click('#Command_START');
+    await page.click('#Command_STOP');
+    await choose(page, 'Mn_Lift');
+    const { drawn, axis } = await page.evaluate(() => {
+      const app = JoukowskyPage;
+      return { drawn: JSON.parse(document.getElementById('PressurePlot').dataset.axisTicks),
+        axis: app.json(app.module._jouk_lift_json(app.session)).axis };
+    });
+    assert.deepEqual(drawn, axis.ticks);
+    assert.ok(drawn.includes(0), `0 among ${drawn}`);
+    // Whole multiples of the step, one step apart, from the axis's bottom to its top.
+    const k = drawn.map((v) => v / axis.step);
+    k.forEach((m, i) => assert.ok(Math.abs(m - Math.round(m)) < 1e-9 && (i === 0 || Math.round(m) === Math.round(k[i - 1]) + 1), `${drawn}`));
+    assert.ok(drawn[0] >= axis.bottom - 1e-9 * axis.step && drawn[0] - axis.step < axis.bottom);
+    assert.ok(drawn.at(-1) <= axis.top + 1e-9 * axis.step && drawn.at(-1) + axis.step > axis.top);
+    assert.deepEqual(page.errors, []);
+  });
+});
+
 test('the plot\'s menu: lift and pressure, and the saved files\' bytes', async () => {
   const folder = mkdtempSync(join(tmpdir(), 'jouk-saves-'));
   try {

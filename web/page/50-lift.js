@@ -51,15 +51,15 @@ Jouk.LiftWindow = class LiftWindow {
       this.note.textContent = result.message === null
         ? Jouk.i18n.translate(this.layout.context, this.layout.nothingYet)
         : Jouk.i18n.message(result.message);
-      this.draw([], []);
+      this.draw([], [], result.axis);
       return;
     }
     this.note.textContent = result.notes.map((m) => Jouk.i18n.message(m)).join(' ');
-    this.draw(result.upper, result.lower);
+    this.draw(result.upper, result.lower, result.axis);
   }
 
-  // The curves on axes x/c 0..1 and −Cp over the curves' range, with a grid.
-  draw(upper, lower) {
+  // The curves on axes x/c 0..1 and −Cp over the module's axis (its range and ticks), with a grid.
+  draw(upper, lower, axis) {
     const g = this.plot.getContext('2d');
     const { width, height } = this.plot;
     const l = this.layout;
@@ -67,12 +67,8 @@ Jouk.LiftWindow = class LiftWindow {
     g.fillStyle = '#fff';
     g.fillRect(0, 0, width, height);
     const area = { left: 56, top: 24, right: width - 12, bottom: height - 44 };
-    const ys = [...upper, ...lower].map((p) => p[1]).filter((y) => y !== null && Number.isFinite(y));
-    let bottom = Math.min(-1, ...ys);
-    let top = Math.max(1, ...ys);
-    const step = Jouk.niceStep((top - bottom) / 6);
-    bottom = Math.floor(bottom / step) * step;
-    top = Math.ceil(top / step) * step;
+    const { bottom, top, step, ticks } = axis;
+    this.plot.dataset.axisTicks = JSON.stringify(ticks);
     const X = (x) => area.left + x * (area.right - area.left);
     const Y = (y) => area.bottom - ((y - bottom) / (top - bottom)) * (area.bottom - area.top);
     g.font = '11px sans-serif';
@@ -83,8 +79,8 @@ Jouk.LiftWindow = class LiftWindow {
       g.beginPath(); g.moveTo(X(i / 10), area.top); g.lineTo(X(i / 10), area.bottom); g.stroke();
       if (i % 2 === 0) g.fillText(String(i / 10), X(i / 10) - 6, area.bottom + 14);
     }
-    for (let y = bottom; y <= top + step / 2; y += step) {
-      const v = Math.round(y / step) * step;
+    for (const tick of ticks) {
+      const v = Math.abs(tick) < step * 1e-9 ? 0 : tick;
       g.strokeStyle = v === 0 ? '#808080' : '#e0e0e0';
       g.beginPath(); g.moveTo(area.left, Y(v)); g.lineTo(area.right, Y(v)); g.stroke();
       g.fillText(String(Number(v.toPrecision(6))), 8, Y(v) + 4);
@@ -110,9 +106,3 @@ Jouk.LiftWindow = class LiftWindow {
   }
 };
 
-// A step of 1, 2 or 5 times a power of ten, at least the given one.
-Jouk.niceStep = (rough) => {
-  const power = 10 ** Math.floor(Math.log10(Math.max(rough, 1e-12)));
-  for (const m of [1, 2, 5, 10]) if (m * power >= rough) return m * power;
-  return 10 * power;
-};
