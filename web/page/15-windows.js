@@ -12,6 +12,18 @@ Jouk.pixels = (twips, perPixel) => ({
   width: Math.trunc(twips.width / perPixel), height: Math.trunc(twips.height / perPixel),
 });
 
+// A hidden element on the page's body that pops up over the rest (a menu, a tooltip): its id,
+// class and ARIA role.
+Jouk.popupElement = (id, className, role) => {
+  const el = document.createElement('div');
+  el.id = id;
+  el.className = className;
+  el.setAttribute('role', role);
+  el.hidden = true;
+  document.body.append(el);
+  return el;
+};
+
 // A window of its own, hidden until shown: id, caption, client size in CSS pixels.
 Jouk.FloatingWindow = class FloatingWindow {
   constructor(id, caption, client, className = '') {

@@ -4,12 +4,7 @@
 // item (and the panel it opens) is one call: menu.addItem({ name, caption, action, needsFlow }).
 Jouk.PlotMenu = class PlotMenu {
   constructor(plot) {
-    const el = document.createElement('div');
-    el.id = 'PlotMenu';
-    el.className = 'popup';
-    el.setAttribute('role', 'menu');
-    el.hidden = true;
-    document.body.append(el);
+    const el = Jouk.popupElement('PlotMenu', 'popup', 'menu');
     this.element = el;
     this.plot = plot;
     this.items = [];

@@ -26,12 +26,7 @@ Jouk.readoutAt = (app, u, v, size, t, view) =>
 Jouk.PlotReadout = class PlotReadout {
   constructor(app) {
     this.app = app;
-    const tip = document.createElement('div');
-    tip.id = 'Tooltip_Readout';
-    tip.className = 'readout-tip';
-    tip.setAttribute('role', 'tooltip');
-    tip.hidden = true;
-    document.body.append(tip);
+    const tip = Jouk.popupElement('Tooltip_Readout', 'readout-tip', 'tooltip');
     this.tip = tip;
     this.pointer = null;
     const plot = app.controls.plot;
