@@ -315,6 +315,7 @@ struct LiftWindowLayout {
   const char* pressureAxis;
   const char* upperSurface;
   const char* lowerSurface;
+  const char* peakNote;  // %1: the peak −Cp above a cut axis
 };
 
 inline constexpr LiftWindowLayout kLiftWindow = {
@@ -330,6 +331,7 @@ inline constexpr LiftWindowLayout kLiftWindow = {
     QT_TRANSLATE_NOOP("PressurePlot", "−Cp"),
     QT_TRANSLATE_NOOP("PressurePlot", "Upper surface"),
     QT_TRANSLATE_NOOP("PressurePlot", "Lower surface"),
+    QT_TRANSLATE_NOOP("PressurePlot", "Peak −Cp %1 lies above the plot"),
 };
 
 }  // namespace jouk

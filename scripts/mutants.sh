@@ -155,6 +155,9 @@ return {w.x1 + u * (w.x2 - w.x1) / width, w.y1 + v * (w.y2 - w.y1) / height}; | 
 std::clamp(t0, 0.0, 1.0) / 2; | std::clamp(t0, 0.0, 1.0); | the play starting at another stage than the slider's
 return 1 - std::fabs(1 - 2 * frac); | return std::fabs(1 - 2 * frac); | the play's wave upside down
 copy->anim.downstream = st.anim.downstream; | copy->anim.downstream = false; | a fresh copy of the tunnel view with its ripples travelling upstream
+if (p.x >= 0.05 && p.x <= 0.95) middle | if (p.x > 0.05 && p.x <= 0.95) middle | the lift plot's middle loses its end at 5 %
+std::max(3 * middle, middle + 2) : HUGE_VAL; | 3 * middle : HUGE_VAL; | the peak's cut without its floor m + 2
+axis.peakCut = high > limit; | axis.peakCut = high >= limit; | a peak right at the limit cut
 EOF
 )
 

@@ -149,6 +149,7 @@ void LiftWindow(JsonWriter& j) {
   j.Key("nothingYet").String(w.nothingYet).Key("plotContext").String(w.plotContext);
   j.Key("chordAxis").String(w.chordAxis).Key("pressureAxis").String(w.pressureAxis);
   j.Key("upperSurface").String(w.upperSurface).Key("lowerSurface").String(w.lowerSurface);
+  j.Key("peakNote").String(w.peakNote);
   j.Close('}');
 }
 

@@ -9,11 +9,10 @@
 
 #include "layout/WindowLayout.hpp"
 #include "model/AxisTicks.hpp"
+#include "model/PressureAxis.hpp"
 #include "ui/Widgets.hpp"
 
 namespace {
-
-using jouk::NiceStep;
 
 // Tick text without trailing noise: 0.30000000000000004 shows as 0.3.
 QString TickText(double v, double step) {
@@ -44,29 +43,18 @@ void PressurePlot::Clear() {
   update();
 }
 
-// The range runs from the lowest −Cp to the highest, except that a suction peak at a sharp edge
-// (many times what the rest of the surface shows) is cut at three times the highest −Cp between
-// 5 % and 95 % of the chord, so that the rest of the curves stays readable.
+// The axis is the model's, for the window and the page alike.
 void PressurePlot::FitRange() {
-  double low = -1;
-  double high = 1;
-  double middle = -HUGE_VAL;
-  peak_ = -HUGE_VAL;
-  for (const QVector<QPointF>* curve : {&upper_, &lower_}) {
-    for (const QPointF& p : *curve) {
-      if (!std::isfinite(p.y())) continue;
-      low = std::min(low, p.y());
-      peak_ = std::max(peak_, p.y());
-      if (p.x() >= 0.05 && p.x() <= 0.95) middle = std::max(middle, p.y());
-    }
+  jouk::PressureCurves curves;
+  for (const auto& [from, to] : {std::pair{&upper_, &curves.upper}, {&lower_, &curves.lower}}) {
+    for (const QPointF& p : *from) to->push_back({p.x(), p.y()});
   }
-  high = std::max(high, peak_);
-  const double limit = std::isfinite(middle) ? std::max(3 * middle, middle + 2) : HUGE_VAL;
-  peakCut_ = high > limit;
-  if (peakCut_) high = limit;
-  const double step = NiceStep((high - low) / 6);
-  bottom_ = std::floor(low / step) * step;
-  top_ = std::ceil(high / step) * step;
+  const jouk::PressureAxis axis = jouk::PressureAxisOf(curves);
+  bottom_ = axis.bottom;
+  top_ = axis.top;
+  step_ = axis.step;
+  peak_ = axis.peak;
+  peakCut_ = axis.peakCut;
 }
 
 // Where the plot stands in the widget and how it maps x/c and −Cp there, with the colours and
@@ -96,7 +84,7 @@ void PressurePlot::paintEvent(QPaintEvent*) {
   const double left = 4 + line + fm.horizontalAdvance(QStringLiteral("-0000.0")) + 6;
   const QRectF plot(left, line, width() - left - 16, height() - 3 * line - 14);
   if (plot.width() < 20 || plot.height() < 20) return;
-  const Axes axes{text, grid, axis, fm, line, plot, bottom_, top_, NiceStep((top_ - bottom_) / 6)};
+  const Axes axes{text, grid, axis, fm, line, plot, bottom_, top_, step_};
 
   PaintGrid(painter, axes);
   PaintAxisTitles(painter, axes);
@@ -107,7 +95,8 @@ void PressurePlot::paintEvent(QPaintEvent*) {
     painter.setPen(text);
     painter.drawText(QRectF(plot.left() + 6, plot.top() + 4, plot.width() / 2, line),
                      Qt::AlignLeft | Qt::AlignVCenter,
-                     tr("Peak −Cp %1 lies above the plot").arg(QString::number(peak_, 'g', 4)));
+                     LayoutText(jouk::kLiftWindow.plotContext, jouk::kLiftWindow.peakNote)
+                         .arg(QString::number(peak_, 'g', 4)));
   }
 }
 

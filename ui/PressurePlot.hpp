@@ -51,6 +51,7 @@ class PressurePlot : public QWidget {
   QVector<QPointF> upper_, lower_;
   double bottom_ = -1;
   double top_ = 1;
+  double step_ = 0.5;
   double peak_ = 0;
   bool peakCut_ = false;
 };

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "model/Aerodynamics.hpp"
 #include "model/AxisTicks.hpp"
 #include "model/EdgeNotes.hpp"
 #include "model/Messages.hpp"
+#include "model/PressureAxis.hpp"
 #include "tools/JsonWriter.hpp"
 
 namespace jouk::web {
@@ -58,27 +60,17 @@ void LiftResult(JsonWriter& j, const LiftAndPressure& r, const PressureCurves& c
   Curve(j, curves.lower);
 }
 
-// The −Cp axis of the curves: from the lowest finite −Cp to the highest (at least −1 to 1), out
-// to whole steps of NiceStep(range / 6); its ticks the model's, a step of NiceStep of that range
-// over 6, as the lift window takes them.
+// The −Cp axis of the curves (the model's, as the lift window draws it) with its ticks, and the
+// peak a cut axis leaves above it, written as the window writes it (four significant digits).
 void PressureAxis(JsonWriter& j, const PressureCurves& curves) {
-  double low = -1;
-  double high = 1;
-  for (const std::vector<CurvePoint>* curve : {&curves.upper, &curves.lower}) {
-    for (const CurvePoint& p : *curve) {
-      if (!std::isfinite(p.y)) continue;
-      low = std::min(low, p.y);
-      high = std::max(high, p.y);
-    }
-  }
-  const double fit = NiceStep((high - low) / 6);
-  const double bottom = std::floor(low / fit) * fit;
-  const double top = std::ceil(high / fit) * fit;
-  const double step = NiceStep((top - bottom) / 6);
-  j.Key("axis").Open('{').Key("bottom").Number(bottom).Key("top").Number(top);
-  j.Key("step").Number(step).Key("ticks").Open('[');
-  for (const double v : AxisTicks(bottom, top, step)) j.Number(v);
-  j.Close(']').Close('}');
+  const jouk::PressureAxis axis = PressureAxisOf(curves);
+  j.Key("axis").Open('{').Key("bottom").Number(axis.bottom).Key("top").Number(axis.top);
+  j.Key("step").Number(axis.step).Key("ticks").Open('[');
+  for (const double v : AxisTicks(axis.bottom, axis.top, axis.step)) j.Number(v);
+  j.Close(']').Key("peakCut").Bool(axis.peakCut);
+  char peak[32];
+  std::snprintf(peak, sizeof peak, "%.4g", axis.peakCut ? axis.peak : 0.0);
+  j.Key("peak").String(peak).Close('}');
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/AxisTicks.hpp"
+#include "model/PressureAxis.hpp"
 
 namespace jouk {
 namespace {
@@ -53,6 +54,45 @@ TEST(AxisTicks, ZeroIsATickWheneverTheRangeSpansIt) {
       EXPECT_GE(ticks.size(), 4u);
     }
   }
+}
+
+// The lift plot's −Cp axis, which both fronts draw: at least −1 to 1, whole fitting steps, and a
+// sharp edge's suction peak cut at max(3·m, m + 2), m the highest −Cp between 5 % and 95 % of the
+// chord (both ends counted), not-finite values left out.
+TEST(PressureAxis, FitsTheCurvesAndCutsOnlyASharpPeak) {
+  const double inf = HUGE_VAL;
+  const struct {
+    const char* name;
+    std::vector<CurvePoint> upper, lower;
+    double bottom, top, step;
+    bool cut;
+  } rows[] = {
+      {"no curves", {}, {}, -1, 1, 0.2, false},
+      {"inside -1..1", {{0.5, 0.5}}, {{0.5, -0.25}}, -1, 1, 0.2, false},
+      {"a peak three times the middle is cut", {{0.01, 20}, {0.5, 2}}, {}, -1, 6, 1, true},
+      {"the middle's end at 5 % counts", {{0.01, 20}, {0.05, 2}}, {}, -1, 6, 1, true},
+      {"the middle's end at 95 % counts", {{0.01, 20}}, {{0.95, 2}}, -1, 6, 1, true},
+      {"a peak at the limit stays", {{0.01, 6}, {0.5, 2}}, {}, -1, 6, 1, false},
+      {"a small middle gives m + 2", {{0.01, 2.4}, {0.5, 0.5}}, {}, -1, 2.5, 0.5, false},
+      {"above m + 2 it is cut", {{0.01, 2.6}, {0.5, 0.5}}, {}, -1, 2.5, 0.5, true},
+      {"nothing in the middle: no cut", {{0.04, 20}, {0.96, 1}}, {}, -5, 20, 5, false},
+      {"not-finite values left out",
+       {{0.5, inf}, {0.5, NAN}, {0.3, 1.5}},
+       {{0.6, -inf}},
+       -1,
+       1.5,
+       0.5,
+       false},
+      {"deep pressure below -1", {{0.5, 1}}, {{0.5, -2.3}}, -2.5, 1, 0.5, false},
+  };
+  for (const auto& r : rows) {
+    const PressureAxis axis = PressureAxisOf({r.upper, r.lower});
+    EXPECT_DOUBLE_EQ(axis.bottom, r.bottom) << r.name;
+    EXPECT_DOUBLE_EQ(axis.top, r.top) << r.name;
+    EXPECT_DOUBLE_EQ(axis.step, r.step) << r.name;
+    EXPECT_EQ(axis.peakCut, r.cut) << r.name;
+  }
+  EXPECT_EQ(PressureAxisOf({{{0.01, 20}, {0.5, 2}}, {}}).peak, 20);
 }
 
 }  // namespace

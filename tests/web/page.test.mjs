@@ -393,6 +393,23 @@ test('the lift window\'s −Cp axis takes the model\'s ticks, 0 among them', asy
   });
 });
 
+test('a flat plate\'s suction peak is cut on the page\'s −Cp axis, as in the window', async () => {
+  await withBrowser(async (browser) => {
+    const { page } = await openPage(browser, url);
+    await setTexts(page, ['0', '0', '10']);
+    await page.click('#Command_START');
+    await page.click('#Command_STOP');
+    await choose(page, 'Mn_Lift');
+    const axis = await page.evaluate(() => {
+      const app = JoukowskyPage;
+      return app.json(app.module._jouk_lift_json(app.session)).axis;
+    });
+    assert.equal(axis.peakCut, true);
+    assert.ok(axis.top < 20 && Number(axis.peak) > axis.top, `${axis.top} ${axis.peak}`);
+    assert.deepEqual(page.errors, []);
+  });
+});
+
 test('the plot\'s menu: lift and pressure, and the saved files\' bytes', async () => {
   const folder = mkdtempSync(join(tmpdir(), 'jouk-saves-'));
   try {

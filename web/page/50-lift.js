@@ -89,7 +89,20 @@ Jouk.LiftWindow = class LiftWindow {
     g.strokeRect(area.left, area.top, area.right - area.left, area.bottom - area.top);
     g.fillText(t(l.chordAxis), area.left, height - 10);
     g.fillText(t(l.pressureAxis), 8, area.top - 10);
-    const curves = [[upper, '#1f5fbf', t(l.upperSurface)], [lower, '#c0392b', t(l.lowerSurface)]];
+    if (axis.peakCut) {
+      g.fillText(t(l.peakNote).replace('%1', axis.peak), area.left + 6, area.top + 14);
+    }
+    this.drawCurves(g, area, X, Y, [[upper, '#1f5fbf', t(l.upperSurface)],
+      [lower, '#c0392b', t(l.lowerSurface)]]);
+  }
+
+  // The two curves, clipped to the plot (a cut peak stays inside it, as in the window), each
+  // with its legend.
+  drawCurves(g, area, X, Y, curves) {
+    g.save();
+    g.beginPath();
+    g.rect(area.left, area.top, area.right - area.left, area.bottom - area.top);
+    g.clip();
     curves.forEach(([curve, colour, name], k) => {
       g.strokeStyle = colour;
       g.lineWidth = 2;
@@ -103,6 +116,6 @@ Jouk.LiftWindow = class LiftWindow {
         g.fillText(name, area.right - 124, area.top + 14 + 16 * k);
       }
     });
+    g.restore();
   }
 };
-
