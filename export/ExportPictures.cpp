@@ -47,12 +47,12 @@ QByteArray WindowImage(FlowState& st, int ticks, int width, int height, int pen,
   return EncodeImage(picture, 1, format.constData());
 }
 
-QByteArray FieldPng(const FlowState& st, const FieldPictureSpec& spec, int width, int height,
+QByteArray FieldPng(const FlowState& st, const FieldPictureSetup& setup, int width, int height,
                     int ratio, MessageId& reason) {
   ratio = std::max(ratio, 1);
   RasterImage picture(width * ratio, height * ratio, kPlotBackground);
   if (picture.empty()) return QByteArray();
-  if (!DrawFieldPicture(picture.raster(), st, spec, ratio, reason)) return QByteArray();
+  if (!DrawFieldPicture(picture.raster(), st, setup, ratio, reason)) return QByteArray();
   return EncodeImage(picture, ratio, "PNG");
 }
 

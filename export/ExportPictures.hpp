@@ -24,7 +24,7 @@ QByteArray WindowImage(FlowState& st, int ticks, int width, int height, int pen,
 // The flow field picture (model/FieldPicture) of width × height logical pixels drawn at `ratio`
 // device pixels each and encoded as PNG (96·ratio dots per inch); empty when the picture cannot
 // be allocated or encoded, or, with the reason set, when the store holds no flow.
-QByteArray FieldPng(const FlowState& st, const FieldPictureSpec& spec, int width, int height,
+QByteArray FieldPng(const FlowState& st, const FieldPictureSetup& setup, int width, int height,
                     int ratio, MessageId& reason);
 
 }  // namespace jouk

@@ -31,7 +31,7 @@ double QuantisedCp(double cp, double limit) {
 }
 
 // The pressure colours as cells of kFieldSvgCell pixels, a row's equal neighbours in one rect.
-void AppendCpCells(std::string& svg, const FieldScene& scene, const FieldPictureSpec& spec,
+void AppendCpCells(std::string& svg, const FieldScene& scene, const FieldPictureSetup& setup,
                    double limit, int width, int height) {
   const WorldWindow& w = scene.window;
   for (int y = 0; y < height; y += kFieldSvgCell) {
@@ -42,7 +42,7 @@ void AppendCpCells(std::string& svg, const FieldScene& scene, const FieldPicture
       double cp = 0;
       const Complex Q(w.x1 + (w.x2 - w.x1) * (x + 0.5 * kFieldSvgCell) / width,
                       w.y1 + (w.y2 - w.y1) * (y + 0.5 * kFieldSvgCell) / height);
-      if (x < width && FieldCpAt(scene, spec, Q, cp))
+      if (x < width && FieldCpAt(scene, setup, Q, cp))
         color = CpColor(QuantisedCp(cp, limit), limit);
       if (color == run) continue;
       if (run) {
@@ -108,14 +108,14 @@ void AppendColourBar(std::string& svg, double limit, int width, int height) {
 
 }  // namespace
 
-bool FieldSvg(const FlowState& st, const FieldPictureSpec& spec, int width, int height,
+bool FieldSvg(const FlowState& st, const FieldPictureSetup& setup, int width, int height,
               std::string_view description, std::string& svg, MessageId& reason) {
   FieldScene scene;
-  if (!MakeFieldScene(st, spec, scene, reason)) return false;
+  if (!MakeFieldScene(st, setup, scene, reason)) return false;
   const DeviceMap map(scene.window, width, height);
   svg = SvgOpening(width, height, "Flow field around Joukowsky airfoil", description);
-  const double limit = spec.cp ? SceneCpLimit(scene, spec) : 1;
-  if (spec.cp) AppendCpCells(svg, scene, spec, limit, width, height);
+  const double limit = setup.cp ? SceneCpLimit(scene, setup) : 1;
+  if (setup.cp) AppendCpCells(svg, scene, setup, limit, width, height);
   AppendPath(svg, "circle-b", ComplexPath(scene.singularCircle, map), kSingularMarkColor);
   for (std::size_t k = 1; k < scene.streamlines.size(); ++k) {
     if (scene.streamlines[k].size() < 2) continue;
@@ -126,7 +126,7 @@ bool FieldSvg(const FlowState& st, const FieldPictureSpec& spec, int width, int 
     AppendPath(svg, "contour", ComplexPath(scene.streamlines[0], map), kContourColor);
   }
   AppendMarks(svg, scene, map, 4.0 * (scene.window.x2 - scene.window.x1) / width);
-  if (spec.cp) AppendColourBar(svg, limit, width, height);
+  if (setup.cp) AppendColourBar(svg, limit, width, height);
   svg += "</svg>\n";
   return true;
 }

@@ -36,7 +36,7 @@ std::string ShellWord(const std::string& text) {
 
 std::string PictureDescription(const ParameterTexts& texts, int ticks) {
   std::string text = "Joukowsky Streamlines " + std::string(kVersion) + ":";
-  for (const ParameterSpec& p : kParameters) {
+  for (const ParameterFacts& p : kParameters) {
     text += ' ' + std::string(p.option + 2) + ' ' + texts.*p.text + ',';
   }
   return text + " time " + NumberToText(ticks / static_cast<double>(kTicksPerTimeUnit));
@@ -46,7 +46,7 @@ std::string WindowSvgDescription(const ParameterTexts& texts, int ticks, int wid
                                  bool tunnel) {
   std::string command = "joukowsky-export --format svg";
   bool carried = ticks >= 0 && ticks <= kMaxPictureTicks;
-  for (const ParameterSpec& p : kParameters) {
+  for (const ParameterFacts& p : kParameters) {
     const std::string& value = texts.*p.text;
     command += ' ' + std::string(p.option) + ' ' + ShellWord(value);
     carried = carried && std::all_of(value.begin(), value.end(), [](char c) {

@@ -61,11 +61,11 @@ std::string PictureSvg(const FlowState& st, int width, int height, bool withFram
                        std::string_view description);
 
 // The flow field picture (model/FieldPicture) as SVG of width × height pixels: the ground, the
-// pressure colours (when spec.cp) as cells of kFieldSvgCell pixels with the scale's colours
+// pressure colours (when setup.cp) as cells of kFieldSvgCell pixels with the scale's colours
 // quantised to 1/16 of its half range, the lines and marks as paths, and the colour bar as a
 // gradient with its numbers as text. False with the reason when there is no scene.
 inline constexpr int kFieldSvgCell = 3;
-bool FieldSvg(const FlowState& st, const FieldPictureSpec& spec, int width, int height,
+bool FieldSvg(const FlowState& st, const FieldPictureSetup& setup, int width, int height,
               std::string_view description, std::string& svg, MessageId& reason);
 
 }  // namespace jouk

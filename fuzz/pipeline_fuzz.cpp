@@ -25,7 +25,7 @@ void Require(bool ok, const char* what) {
 
 jouk::ParameterTexts Split(std::string_view input) {
   jouk::ParameterTexts t;
-  for (const jouk::ParameterSpec& p : jouk::kParameters) {
+  for (const jouk::ParameterFacts& p : jouk::kParameters) {
     if (input.empty()) break;
     const std::size_t end = input.find('\n');
     t.*p.text = std::string(input.substr(0, end));

@@ -22,9 +22,9 @@ Complex Placed(const FieldFlow& flow, Complex z) {
 
 }  // namespace
 
-bool MakeFieldScene(const FlowState& st, const FieldPictureSpec& spec, FieldScene& out,
+bool MakeFieldScene(const FlowState& st, const FieldPictureSetup& setup, FieldScene& out,
                     MessageId& reason) {
-  if (!(spec.t >= 0 && spec.t <= 1)) {
+  if (!(setup.t >= 0 && setup.t <= 1)) {
     reason = MessageId::kNotFinite;
     return false;
   }
@@ -32,12 +32,12 @@ bool MakeFieldScene(const FlowState& st, const FieldPictureSpec& spec, FieldScen
   if (!MakeFieldFlow(st, s.flow, reason)) return false;
   s.window = WorldWindowFor(st.Olcek);
   const SurfaceFlow& f = s.flow.surface;
-  s.stageLength = StageLength(spec.t, f.b);
+  s.stageLength = StageLength(setup.t, f.b);
   const auto shown = [&](Complex zeta) {
-    return StagePoint(zeta, spec.t, f.b, f.cosAlfa, f.sinAlfa, spec.view);
+    return StagePoint(zeta, setup.t, f.b, f.cosAlfa, f.sinAlfa, setup.view);
   };
   for (int k = 0; k <= LastStreamline(st, st.kMax); ++k) {
-    s.streamlines.push_back(StreamlineAtStage(st, k, spec.t, spec.view));
+    s.streamlines.push_back(StreamlineAtStage(st, k, setup.t, setup.view));
   }
   for (int k = 0; k < kCirclePoints; ++k) {
     s.singularCircle.push_back(shown(std::polar(f.b, kTwoPi * k / (kCirclePoints - 1))));
@@ -51,10 +51,10 @@ bool MakeFieldScene(const FlowState& st, const FieldPictureSpec& spec, FieldScen
   return true;
 }
 
-bool FieldCpAt(const FieldScene& scene, const FieldPictureSpec& spec, Complex Q, double& cp) {
+bool FieldCpAt(const FieldScene& scene, const FieldPictureSetup& setup, Complex Q, double& cp) {
   const SurfaceFlow& f = scene.flow.surface;
   const Complex zeta =
-      StageCirclePoint(Q, spec.t, f.b, f.cosAlfa, f.sinAlfa, scene.flow.centre, spec.view);
+      StageCirclePoint(Q, setup.t, f.b, f.cosAlfa, f.sinAlfa, scene.flow.centre, setup.view);
   const FieldValue v = FieldAtStagePoint(scene.flow, zeta, scene.stageLength);
   if (v.inside) return false;
   cp = v.cp;
@@ -114,14 +114,14 @@ std::vector<BarTick> CpBarTicks(double limit) {
   return ticks;
 }
 
-double SceneCpLimit(const FieldScene& scene, const FieldPictureSpec& spec) {
+double SceneCpLimit(const FieldScene& scene, const FieldPictureSetup& setup) {
   std::vector<double> magnitudes;
   const WorldWindow& w = scene.window;
   for (int i = 0; i < 60; ++i) {
     for (int j = 0; j < 40; ++j) {
       const Complex Q(w.x1 + (w.x2 - w.x1) * (i + 0.5) / 60, w.y1 + (w.y2 - w.y1) * (j + 0.5) / 40);
       double cp = 0;
-      if (FieldCpAt(scene, spec, Q, cp)) magnitudes.push_back(cp);
+      if (FieldCpAt(scene, setup, Q, cp)) magnitudes.push_back(cp);
     }
   }
   return CpScaleLimit(std::move(magnitudes));

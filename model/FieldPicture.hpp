@@ -28,7 +28,7 @@ inline constexpr Rgb kSingularMarkColor = MakeRgb(0, 200, 255);      // ±b and 
 inline constexpr Rgb kStagnationMarkColor = MakeRgb(255, 255, 255);  // stagnation points: diamonds
 
 // What the field picture shows.
-struct FieldPictureSpec {
+struct FieldPictureSetup {
   double t = 1;                     // the map's stage, 0 (circle plane) to 1 (section)
   bool cp = false;                  // the pressure coefficient as colour behind the lines
   FlowView view = FlowView::kMain;  // the orientation
@@ -49,12 +49,12 @@ struct FieldScene {
 
 // The scene for an accepted recompute's store; false with the reason when it holds no flow
 // (as MakeFieldFlow) or t lies outside 0..1.
-bool MakeFieldScene(const FlowState& st, const FieldPictureSpec& spec, FieldScene& out,
+bool MakeFieldScene(const FlowState& st, const FieldPictureSetup& setup, FieldScene& out,
                     MessageId& reason);
 
 // The Cp of the view's world point Q at the scene's stage: false inside the body; an unbounded
 // value is −∞.
-bool FieldCpAt(const FieldScene& scene, const FieldPictureSpec& spec, Complex Q, double& cp);
+bool FieldCpAt(const FieldScene& scene, const FieldPictureSetup& setup, Complex Q, double& cp);
 
 // The colour of cp on the scale from −limit to +limit, symmetric about 0: a diverging blue
 // (suction, Cp < 0) to orange (Cp > 0) map with the plot's dark grey at 0, lighter towards both
@@ -78,12 +78,12 @@ std::vector<BarTick> CpBarTicks(double limit);
 
 // The Cp limit the picture of the scene uses: CpScaleLimit over a grid of 60 × 40 points of the
 // world window.
-double SceneCpLimit(const FieldScene& scene, const FieldPictureSpec& spec);
+double SceneCpLimit(const FieldScene& scene, const FieldPictureSetup& setup);
 
 // Draws the field picture on a raster of width·ratio × height·ratio pixels (ratio ≥ 1, the
 // pen `ratio` pixels wide); false with the reason, and the raster untouched, when there is no
 // scene.
-bool DrawFieldPicture(Raster& raster, const FlowState& st, const FieldPictureSpec& spec, int ratio,
-                      MessageId& reason);
+bool DrawFieldPicture(Raster& raster, const FlowState& st, const FieldPictureSetup& setup,
+                      int ratio, MessageId& reason);
 
 }  // namespace jouk

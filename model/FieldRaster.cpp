@@ -59,7 +59,7 @@ void DrawText(Raster& raster, int x, int y, std::string_view text, int scale, Rg
 }
 
 // Every device pixel of the flow in the colour of its Cp (at the pixel's centre).
-void DrawCpColours(Raster& raster, const FieldScene& scene, const FieldPictureSpec& spec,
+void DrawCpColours(Raster& raster, const FieldScene& scene, const FieldPictureSetup& setup,
                    double limit) {
   const WorldWindow& w = scene.window;
   const double dx = (w.x2 - w.x1) / raster.width();
@@ -69,7 +69,7 @@ void DrawCpColours(Raster& raster, const FieldScene& scene, const FieldPictureSp
     for (int c = 0; c < raster.width(); ++c) {
       double cp = 0;
       const Complex Q(w.x1 + (c + 0.5) * dx, w.y1 + (r + 0.5) * dy);
-      if (FieldCpAt(scene, spec, Q, cp)) row[c] = CpColor(cp, limit);
+      if (FieldCpAt(scene, setup, Q, cp)) row[c] = CpColor(cp, limit);
     }
   }
 }
@@ -120,16 +120,16 @@ void DrawColourBar(Raster& raster, double limit, int ratio) {
 
 }  // namespace
 
-bool DrawFieldPicture(Raster& raster, const FlowState& st, const FieldPictureSpec& spec, int ratio,
-                      MessageId& reason) {
+bool DrawFieldPicture(Raster& raster, const FlowState& st, const FieldPictureSetup& setup,
+                      int ratio, MessageId& reason) {
   FieldScene scene;
-  if (!MakeFieldScene(st, spec, scene, reason)) return false;
+  if (!MakeFieldScene(st, setup, scene, reason)) return false;
   ratio = std::max(ratio, 1);
   raster.SetBackColor(kPlotBackground);
   raster.Scale(scene.window.x1, scene.window.y1, scene.window.x2, scene.window.y2);
   raster.SetPenWidth(ratio);
-  const double limit = spec.cp ? SceneCpLimit(scene, spec) : 1;
-  if (spec.cp) DrawCpColours(raster, scene, spec, limit);
+  const double limit = setup.cp ? SceneCpLimit(scene, setup) : 1;
+  if (setup.cp) DrawCpColours(raster, scene, setup, limit);
   DrawLine(raster, scene.singularCircle, kSingularMarkColor);
   for (std::size_t k = 1; k < scene.streamlines.size(); ++k) {
     DrawLine(raster, scene.streamlines[k], kStreamlineColor);
@@ -139,7 +139,7 @@ bool DrawFieldPicture(Raster& raster, const FlowState& st, const FieldPictureSpe
   DrawMark(raster, scene.centre, h, 0, kCentreMarkColor);
   for (const Complex p : scene.singular) DrawMark(raster, p, 0.75 * h, 1, kSingularMarkColor);
   for (const Complex p : scene.stagnation) DrawMark(raster, p, h, 2, kStagnationMarkColor);
-  if (spec.cp) DrawColourBar(raster, limit, ratio);
+  if (setup.cp) DrawColourBar(raster, limit, ratio);
   return true;
 }
 

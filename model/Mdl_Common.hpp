@@ -46,15 +46,15 @@ class PointGrid {
 
 // The animation's constants and clock.
 struct AnimState {
-  double AmpLong = 0;    // amplitude of the long wave, world units
-  double AmpShort1 = 0;  // amplitude of the ripple on the first line
-  double AmpShort2 = 0;  // amplitude of the ripple on the second line
-  int LenBase = 0;       // unit length from which LenShort is derived
-  int LenLong = 0;       // wavelength of the long wave
-  double LenShort = 0;   // wavelength of the ripple
-  double kAnim = 0;      // index of the last animated streamline, a copy of kMax
-  double tAnim = 0;      // animation time
-  double dtAnim = 0;     // time step per tick
+  double AmpLong = 0;       // amplitude of the long wave, world units
+  double AmpShort1 = 0;     // amplitude of the ripple on the first line
+  double AmpShort2 = 0;     // amplitude of the ripple on the second line
+  int LenBase = 0;          // unit length from which LenShort is derived
+  int LenLong = 0;          // wavelength of the long wave
+  double LenShort = 0;      // wavelength of the ripple
+  double kAnim = 0;         // index of the last animated streamline, a copy of kMax
+  double tAnim = 0;         // animation time
+  double dtAnim = 0;        // time step per tick
   bool downstream = false;  // the clock runs backwards, so the waves travel to −x
 
   bool operator==(const AnimState&) const = default;

@@ -4,14 +4,14 @@
 
 namespace jouk {
 
-const ParameterSpec* ParameterByOption(std::string_view option) {
-  for (const ParameterSpec& p : kParameters) {
+const ParameterFacts* ParameterByOption(std::string_view option) {
+  for (const ParameterFacts& p : kParameters) {
     if (option == p.option) return &p;
   }
   return nullptr;
 }
 
-std::string OptionHelp(const ParameterSpec& p) {
+std::string OptionHelp(const ParameterFacts& p) {
   const HelpValues& v = p.values;
   std::string help = p.optionHelp;
   switch (v.kind) {

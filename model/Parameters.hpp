@@ -50,7 +50,7 @@ struct HelpValues {
 };
 
 // Everything about one parameter.
-struct ParameterSpec {
+struct ParameterFacts {
   std::string ParameterTexts::*text;  // the field that holds its text
   const char* startText;              // the text the window starts with
   // The three texts the window shows, in English; the window translates each in the context
@@ -77,8 +77,8 @@ inline constexpr int kLowestLastStreamline = 2;
 
 // The multiples of the table's grid step that the help names for thickness and camber: from 0 to
 // the largest key of each (the section table holds them; its test checks that they agree).
-inline constexpr HelpValues kThicknessKeys = {HelpValues::kMultiples, GridKey(0),
-                                              kLargestThickness, kGridStep};
+inline constexpr HelpValues kThicknessKeys = {HelpValues::kMultiples, GridKey(0), kLargestThickness,
+                                              kGridStep};
 inline constexpr HelpValues kCamberKeys = {HelpValues::kMultiples, GridKey(0), kLargestCamber,
                                            kGridStep};
 // The whole numbers of the last streamline's index the recompute accepts.
@@ -89,7 +89,7 @@ inline constexpr HelpValues kValuesUnstated = {HelpValues::kUnstated, 0, 0, 0};
 
 // The parameters in the order the recompute reads them: thickness, camber, angle of attack,
 // Kutta factor, scale, stream-function step, number of streamlines, radial step.
-inline constexpr std::array<ParameterSpec, kParameterCount> kParameters = {{
+inline constexpr std::array<ParameterFacts, kParameterCount> kParameters = {{
     {&ParameterTexts::Delta, "0.12", QT_TRANSLATE_NOOP("ParameterLabel", "δ ="),
      QT_TRANSLATE_NOOP("ParameterName", "δ"),
      QT_TRANSLATE_NOOP("ParameterDescription", "Relative thickness"), "--delta",
@@ -145,11 +145,11 @@ static_assert(kParameters[kDelta].text == &ParameterTexts::Delta &&
               kParameters[kDR].text == &ParameterTexts::dR);
 
 // The parameter whose exporter option is `option`, or nullptr.
-const ParameterSpec* ParameterByOption(std::string_view option);
+const ParameterFacts* ParameterByOption(std::string_view option);
 
 // The exporter's help on the values the option takes: what it sets, then the values its help
 // names, each number written from the constant that governs it ("relative thickness, a multiple
 // of 0.01 from 0 to 0.3", "index of the last streamline, 2 to 20").
-std::string OptionHelp(const ParameterSpec& p);
+std::string OptionHelp(const ParameterFacts& p);
 
 }  // namespace jouk

@@ -143,7 +143,7 @@ double p = std::isnan(cp) || !(limit > 0) ? 2 : 2 + 2 * cp / limit; | double p =
 const std::size_t k = (magnitudes.size() - 1) * 99 / 100; | const std::size_t k = magnitudes.size() - 1; | the scale's limit from the largest value
 for (const double q : {1.0, 0.5, 0.0, -0.5, -1.0}) { | for (const double q : {1.0, 0.5, 0.0, -0.5}) { | the colour bar without its lowest number
 s.stagnation[1] = shown(Placed(s.flow, s.flow.front)); | s.stagnation[1] = shown(s.flow.front); | the front stagnation mark not placed at the circle
-if (spec.cp) DrawColourBar(raster, limit, ratio); | if (false) DrawColourBar(raster, limit, ratio); | the colour bar not drawn
+if (setup.cp) DrawColourBar(raster, limit, ratio); | if (false) DrawColourBar(raster, limit, ratio); | the colour bar not drawn
 raster.SetPenWidth(ratio); | raster.SetPenWidth(1); | the field picture's pen one pixel wide at any ratio
 if (std::fabs(v) < kFixedBelow) { | if (std::fabs(v) <= kFixedBelow) { | the readout's fixed notation one value too far
 npos) text.erase(0, 1); | npos) text.erase(0, 0); | a readout that rounds to zero keeps its minus sign
@@ -166,7 +166,7 @@ check=false
 [ "${1:-}" = "--check" ] && check=true
 
 # Plants the fault `to` in place of `from` in the one source of model/ below the folder $1 that
-# holds it (white space aside), keeps the original beside it as FILE.orig and prints the file's
+# holds it (white space aside), keeps the unchanged file beside it as FILE.orig and prints the file's
 # name; fails, changing nothing, unless the code stands exactly once in all of model/.
 plant() {
   perl -e '

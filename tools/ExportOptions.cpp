@@ -206,13 +206,13 @@ bool ParseOutput(const std::string& value, ExportOptions& out, std::string& erro
 }
 
 // An option other than the eight parameters: a flag, or one that takes a value.
-struct OptionSpec {
+struct OptionRule {
   const char* name;
   bool ExportOptions::*flag;  // set by a flag; null for an option with a value
   bool (*parse)(const std::string& value, ExportOptions& out, std::string& error);
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRule kOptions[] = {
     {"--help", &ExportOptions::help, nullptr},
     {"-h", &ExportOptions::help, nullptr},
     {"--version", &ExportOptions::version, nullptr},
@@ -230,8 +230,8 @@ constexpr OptionSpec kOptions[] = {
     {"--cp", &ExportOptions::cp, nullptr},
 };
 
-const OptionSpec* OptionNamed(std::string_view name) {
-  for (const OptionSpec& o : kOptions) {
+const OptionRule* OptionNamed(std::string_view name) {
+  for (const OptionRule& o : kOptions) {
     if (name == o.name) return &o;
   }
   return nullptr;
@@ -301,8 +301,8 @@ bool ParseExportOptions(const std::vector<std::string>& args, ExportOptions& out
     const std::size_t eq = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
     const std::string name = arg.substr(0, eq);
     const bool inlineValue = eq != std::string::npos;
-    const OptionSpec* option = OptionNamed(name);
-    const ParameterSpec* parameter = ParameterByOption(name);
+    const OptionRule* option = OptionNamed(name);
+    const ParameterFacts* parameter = ParameterByOption(name);
     if (option == nullptr && parameter == nullptr) {
       error = "unknown option " + ShownText(arg) + " (see --help).";
       return false;
@@ -346,7 +346,7 @@ opening any window.
 Each parameter takes its text as the window's text box would hold it; the text is read
 the same way (leading number, '.' as the decimal point; "abc" reads as 0).
 )";
-  for (const ParameterSpec& p : kParameters) {
+  for (const ParameterFacts& p : kParameters) {
     std::string line = "  " + std::string(p.option) + " TEXT";
     line.resize(17, ' ');
     line += OptionHelp(p);

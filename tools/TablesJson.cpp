@@ -37,7 +37,7 @@ void Captioned(JsonWriter& j, const CaptionedControl& c) {
   j.Key("caption").String(c.caption).Key("accessibleName").String(c.accessibleName).Close('}');
 }
 
-void Parameter(JsonWriter& j, const ParameterSpec& p) {
+void Parameter(JsonWriter& j, const ParameterFacts& p) {
   j.Open('{').Key("label").String(p.label).Key("name").String(p.name);
   j.Key("description").String(p.description).Key("option").String(p.option);
   j.Key("optionHelp").String(OptionHelp(p).c_str()).Key("startText").String(p.startText);
@@ -56,7 +56,7 @@ void Parameters(JsonWriter& j) {
   j.Key("contexts").Open('{').Key("label").String(kLabelContext);
   j.Key("name").String(kNameContext).Key("description").String(kDescriptionContext).Close('}');
   j.Key("parameters").Open('[');
-  for (const ParameterSpec& p : kParameters) Parameter(j, p);
+  for (const ParameterFacts& p : kParameters) Parameter(j, p);
   j.Close(']');
 }
 

@@ -61,14 +61,14 @@ bool MakeProbe(const jouk::FlowState& st, const jouk::ExportOptions& opts, std::
 // be made.
 bool MakeField(const jouk::FlowState& st, const jouk::ExportOptions& opts, std::string& out,
                int& status) {
-  const jouk::FieldPictureSpec spec{.t = opts.map, .cp = opts.cp, .view = opts.view};
+  const jouk::FieldPictureSetup setup{.t = opts.map, .cp = opts.cp, .view = opts.view};
   jouk::MessageId reason = jouk::MessageId::kNotComputed;
   bool made = false;
   if (jouk::IsSvgName(opts.output)) {
-    made = jouk::FieldSvg(st, spec, opts.width, opts.height,
+    made = jouk::FieldSvg(st, setup, opts.width, opts.height,
                           jouk::PictureDescription(opts.texts, 0), out, reason);
   } else {
-    const QByteArray png = jouk::FieldPng(st, spec, opts.width, opts.height, 1, reason);
+    const QByteArray png = jouk::FieldPng(st, setup, opts.width, opts.height, 1, reason);
     out.assign(png.constData(), static_cast<std::size_t>(png.size()));
     made = !out.empty();
   }

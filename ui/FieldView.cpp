@@ -22,9 +22,9 @@ FieldView::FieldView(QWidget* parent) : QWidget(parent) {
   Redraw();
 }
 
-void FieldView::Show(const jouk::FlowState* st, const jouk::FieldPictureSpec& spec, bool draft) {
+void FieldView::Show(const jouk::FlowState* st, const jouk::FieldPictureSetup& setup, bool draft) {
   st_ = st;
-  spec_ = spec;
+  setup_ = setup;
   draft_ = draft;
   Redraw();
   update();
@@ -42,7 +42,7 @@ void FieldView::Redraw() {
                       image_.bytesPerLine() / static_cast<qsizetype>(sizeof(jouk::Rgb)),
                       jouk::kPlotBackground);
   jouk::MessageId reason{};
-  if (jouk::DrawFieldPicture(raster, *st_, spec_, PlotView::PenWidthFor(ratio), reason)) {
+  if (jouk::DrawFieldPicture(raster, *st_, setup_, PlotView::PenWidthFor(ratio), reason)) {
     window_ = jouk::WorldWindowFor(st_->Olcek);
   }
 }

@@ -27,10 +27,10 @@ class FieldView : public QWidget {
 
   QSize sizeHint() const override { return PictureSize(); }
 
-  // Draws the field picture of the store (null: none yet) as spec asks; without a flow the
+  // Draws the field picture of the store (null: none yet) as setup asks; without a flow the
   // picture is the plot's ground alone. A draft has one pixel to each logical pixel whatever the
   // screen (a quarter of the pressure colours' work at a ratio of 2), for Play's frames.
-  void Show(const jouk::FlowState* st, const jouk::FieldPictureSpec& spec, bool draft = false);
+  void Show(const jouk::FlowState* st, const jouk::FieldPictureSetup& setup, bool draft = false);
 
   // Marks a world point of the picture (nothing: no mark).
   void SetMark(std::optional<jouk::Complex> world);
@@ -64,7 +64,7 @@ class FieldView : public QWidget {
   void Redraw();
 
   const jouk::FlowState* st_ = nullptr;
-  jouk::FieldPictureSpec spec_;
+  jouk::FieldPictureSetup setup_;
   bool draft_ = false;
   jouk::WorldWindow window_{};
   std::optional<jouk::Complex> mark_;

@@ -107,7 +107,7 @@ QGroupBox* Form1::BuildFrame(QWidget* client, std::size_t f) {
 }
 
 void Form1::BuildParameterRow(std::size_t k, QGroupBox* frame) {
-  const jouk::ParameterSpec& p = jouk::kParameters[k];
+  const jouk::ParameterFacts& p = jouk::kParameters[k];
   const jouk::ParameterControls row = jouk::ControlsOf(k);
   const QString description = ParameterDescription(p);
   auto* label = Place(new QLabel(ParameterLabel(p), frame), row.label);

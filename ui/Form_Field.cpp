@@ -133,7 +133,7 @@ QWidget* Form_Field::BuildControls() {
   return box;
 }
 
-jouk::FieldPictureSpec Form_Field::Spec() const {
+jouk::FieldPictureSetup Form_Field::Setup() const {
   return {
       .t = static_cast<double>(stage_->value()) / kStageSteps,
       .cp = cp_->isChecked(),
@@ -163,7 +163,7 @@ void Form_Field::ShowNothingYet() {
 
 void Form_Field::Redraw() {
   // Play's frames with the pressure colours are drafts; the picture it stops at is drawn whole.
-  view_->Show(st_, Spec(), playTimer_->isActive() && cp_->isChecked());
+  view_->Show(st_, Setup(), playTimer_->isActive() && cp_->isChecked());
   if (pointer_) {
     Hover(pointer_->real(), pointer_->imag());
   } else {
@@ -178,8 +178,8 @@ void Form_Field::Hover(double x, double y) {
     view_->SetMark(std::nullopt);
     return;
   }
-  const jouk::FieldPictureSpec spec = Spec();
-  const jouk::FieldProbe probe = jouk::ProbeField(*flow_, *pointer_, spec.t, spec.view);
+  const jouk::FieldPictureSetup setup = Setup();
+  const jouk::FieldProbe probe = jouk::ProbeField(*flow_, *pointer_, setup.t, setup.view);
   readout_->setText(QString::fromStdString(jouk::ReadoutText(probe, TranslatedReadoutWords())));
   view_->SetMark(probe.other);
 }
@@ -243,10 +243,11 @@ void Form_Field::Save() {
   std::string bytes, error;
   jouk::MessageId reason{};
   if (asSvg) {
-    jouk::FieldSvg(*st_, Spec(), size.width(), size.height(), jouk::PictureDescription(texts_, 0),
+    jouk::FieldSvg(*st_, Setup(), size.width(), size.height(), jouk::PictureDescription(texts_, 0),
                    bytes, reason);
   } else {
-    const QByteArray encoded = jouk::FieldPng(*st_, Spec(), size.width(), size.height(), 1, reason);
+    const QByteArray encoded =
+        jouk::FieldPng(*st_, Setup(), size.width(), size.height(), 1, reason);
     bytes.assign(encoded.constData(), static_cast<std::size_t>(encoded.size()));
   }
   if (bytes.empty()) {

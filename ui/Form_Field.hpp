@@ -51,7 +51,7 @@ class Form_Field : public QWidget {
   void ShowNothingYet();
 
   // What the picture shows: the slider's stage, the pressure colours, the orientation.
-  jouk::FieldPictureSpec Spec() const;
+  jouk::FieldPictureSetup Setup() const;
 
   // Replaces the file dialog (by default the toolkit's save dialog).
   void SetFileChooser(FileChooser chooser);

@@ -14,15 +14,15 @@ QString Translate(const char* context, const char* text) {
 
 }  // namespace
 
-QString ParameterLabel(const jouk::ParameterSpec& p) {
+QString ParameterLabel(const jouk::ParameterFacts& p) {
   return Translate("ParameterLabel", p.label);
 }
 
-QString ParameterName(const jouk::ParameterSpec& p) {
+QString ParameterName(const jouk::ParameterFacts& p) {
   return Translate("ParameterName", p.name);
 }
 
-QString ParameterDescription(const jouk::ParameterSpec& p) {
+QString ParameterDescription(const jouk::ParameterFacts& p) {
   return Translate("ParameterDescription", p.description);
 }
 

@@ -12,13 +12,13 @@
 #include "model/Recompute.hpp"
 
 // The caption of the parameter's label ("δ =", "Scale =").
-QString ParameterLabel(const jouk::ParameterSpec& p);
+QString ParameterLabel(const jouk::ParameterFacts& p);
 
 // The parameter's name as messages give it ("Scale").
-QString ParameterName(const jouk::ParameterSpec& p);
+QString ParameterName(const jouk::ParameterFacts& p);
 
 // What the parameter is, for its controls' accessible names.
-QString ParameterDescription(const jouk::ParameterSpec& p);
+QString ParameterDescription(const jouk::ParameterFacts& p);
 
 // The translated text of id with places[0], places[1], … put into its "%1", "%2", … in one pass.
 QString ModelMessage(jouk::MessageId id, const QStringList& places = {});

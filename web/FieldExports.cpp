@@ -22,7 +22,7 @@ jouk::FlowView ViewOf(int view) {
   return view == 1 ? jouk::FlowView::kTunnel : jouk::FlowView::kMain;
 }
 
-jouk::FieldPictureSpec SpecOf(double t, int cp, int view) {
+jouk::FieldPictureSetup FactsOf(double t, int cp, int view) {
   return {.t = t, .cp = cp != 0, .view = ViewOf(view)};
 }
 
@@ -79,7 +79,7 @@ EMSCRIPTEN_KEEPALIVE void jouk_field_destroy(WebField* f) {
 // Draws the field picture of the flow shown at stage t, with the pressure colours (cp 1) in
 // view; 1 when there was a flow to draw, 0 for the plot's ground alone.
 EMSCRIPTEN_KEEPALIVE int jouk_field_draw(WebField* f, WebSession* s, double t, int cp, int view) {
-  return jouk::web::DrawField(*f, *s, SpecOf(t, cp, view)) ? 1 : 0;
+  return jouk::web::DrawField(*f, *s, FactsOf(t, cp, view)) ? 1 : 0;
 }
 
 // The panel's picture as R, G, B, A bytes, valid until the next call.
@@ -100,7 +100,7 @@ EMSCRIPTEN_KEEPALIVE int jouk_field_height(WebField* f) {
 EMSCRIPTEN_KEEPALIVE int jouk_field_save(WebField* f, WebSession* s, double t, int cp, int view,
                                          int kind) {
   if (kind < 0 || kind > 1) return 0;
-  const bool made = jouk::web::SaveField(*f, *s, SpecOf(t, cp, view), kind == 1);
+  const bool made = jouk::web::SaveField(*f, *s, FactsOf(t, cp, view), kind == 1);
   return made ? static_cast<int>(f->answer.size()) : 0;
 }
 

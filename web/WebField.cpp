@@ -81,26 +81,26 @@ std::string ReadoutJson(const WebSession& s, const PointerAt& at, const ReadoutW
 WebField::WebField(int width, int height, int penWidth)
     : picture(std::make_unique<RasterImage>(width, height, kPlotBackground)), pen(penWidth) {}
 
-bool DrawField(WebField& f, const WebSession& s, const FieldPictureSpec& spec) {
+bool DrawField(WebField& f, const WebSession& s, const FieldPictureSetup& setup) {
   Raster& raster = f.picture->raster();
   raster.SetBackColor(kPlotBackground);
   MessageId reason{};
-  return s.solved && DrawFieldPicture(raster, s.st, spec, f.pen, reason);
+  return s.solved && DrawFieldPicture(raster, s.st, setup, f.pen, reason);
 }
 
-bool SaveField(WebField& f, const WebSession& s, const FieldPictureSpec& spec, bool png) {
+bool SaveField(WebField& f, const WebSession& s, const FieldPictureSetup& setup, bool png) {
   f.answer.clear();
   if (!s.solved) return false;
   MessageId reason{};
   if (!png) {
-    if (!FieldSvg(s.st, spec, kSavedWidth, kSavedHeight, PictureDescription(s.shownTexts, 0),
+    if (!FieldSvg(s.st, setup, kSavedWidth, kSavedHeight, PictureDescription(s.shownTexts, 0),
                   f.answer, reason)) {
       f.answer.clear();
     }
     return !f.answer.empty();
   }
   RasterImage picture(kSavedWidth, kSavedHeight, kPlotBackground);
-  if (picture.empty() || !DrawFieldPicture(picture.raster(), s.st, spec, 1, reason)) return false;
+  if (picture.empty() || !DrawFieldPicture(picture.raster(), s.st, setup, 1, reason)) return false;
   std::vector<std::uint8_t> rgba;
   RgbaPixels(picture.pixels(), rgba);
   f.answer.assign(rgba.begin(), rgba.end());

@@ -54,14 +54,14 @@ struct WebField {
   std::string answer;              // the last file handed to the page
 };
 
-// Draws the field picture of the session's flow as spec asks; without a flow the plot's ground
+// Draws the field picture of the session's flow as setup asks; without a flow the plot's ground
 // alone. False when there was no flow to draw.
-bool DrawField(WebField& f, const WebSession& s, const FieldPictureSpec& spec);
+bool DrawField(WebField& f, const WebSession& s, const FieldPictureSetup& setup);
 
 // Makes the panel's file into f.answer at the plot's logical size, as joukowsky-export --format
 // field writes it for the texts shown: SVG, or (png) the R, G, B, A pixels of its PNG. False,
 // with f.answer empty, before the first accepted recompute.
-bool SaveField(WebField& f, const WebSession& s, const FieldPictureSpec& spec, bool png);
+bool SaveField(WebField& f, const WebSession& s, const FieldPictureSetup& setup, bool png);
 
 // The texts of the flow field window and of the plot menu's two items, Play's period and the
 // readout words' contexts and English texts, as JSON for the page.

@@ -26,15 +26,15 @@ struct WebSession {
 
   FlowState st;
   ParameterTexts texts;
-  RecomputeStatus status;          // of the last recompute
+  RecomputeStatus status;                // of the last recompute
   std::unique_ptr<RasterImage> picture;  // the plot's pixels, 0xffRRGGBB; never null
-  std::vector<std::uint8_t> rgba;  // the same pixels as the canvas takes them: R, G, B, A
-  int ticks = 0;                   // ticks drawn since the last start
-  bool frameStanding = false;      // the picture holds the last tick's frame
-  bool solved = false;             // a recompute was accepted
-  ParameterTexts shownTexts;       // the texts of the last accepted recompute
-  std::vector<ReadingNote> notes;  // its notes
-  std::string answer;              // the last JSON or file handed to the page
+  std::vector<std::uint8_t> rgba;        // the same pixels as the canvas takes them: R, G, B, A
+  int ticks = 0;                         // ticks drawn since the last start
+  bool frameStanding = false;            // the picture holds the last tick's frame
+  bool solved = false;                   // a recompute was accepted
+  ParameterTexts shownTexts;             // the texts of the last accepted recompute
+  std::vector<ReadingNote> notes;        // its notes
+  std::string answer;                    // the last JSON or file handed to the page
 
   // The view of the plot (web/WebView.hpp): the free stream horizontal, and then the store
   // turned so, which the plot draws.

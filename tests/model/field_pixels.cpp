@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const int width = std::atoi(argv[1]), height = std::atoi(argv[2]), pen = std::atoi(argv[3]);
-  const FieldPictureSpec spec{
+  const FieldPictureSetup setup{
       .t = std::atof(argv[4]),
       .cp = std::string(argv[5]) == "1",
       .view = std::string(argv[6]) == "tunnel" ? FlowView::kTunnel : FlowView::kMain};
@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
   const RecomputeStatus status = Recompute(st, texts);
   RasterImage picture(width, height, kPlotBackground);
   MessageId reason{};
-  if (!status.ok || picture.empty() || !DrawFieldPicture(picture.raster(), st, spec, pen, reason)) {
+  if (!status.ok || picture.empty() ||
+      !DrawFieldPicture(picture.raster(), st, setup, pen, reason)) {
     std::fprintf(stderr, "%s\n", status.ok ? EnglishText(reason).c_str() : status.message.c_str());
     return 2;
   }

@@ -15,7 +15,7 @@ namespace {
 // A scroll bar's start position writes exactly the start text into its box, and that text reads
 // back as the bar's value: the window opens showing what its scroll bars would write.
 TEST(Parameters, StartTextsAreTheTextFormOfTheScrollBarStarts) {
-  for (const ParameterSpec& p : kParameters) {
+  for (const ParameterFacts& p : kParameters) {
     if (!p.bar) continue;
     const double value = p.bar->start / p.bar->divisor;
     EXPECT_EQ(NumberToText(value), p.startText) << p.option;
@@ -27,7 +27,7 @@ TEST(Parameters, StartTextsAreTheTextFormOfTheScrollBarStarts) {
 
 TEST(Parameters, DefaultTextsAreTheStartTextsFieldByField) {
   const ParameterTexts texts;
-  for (const ParameterSpec& p : kParameters) EXPECT_EQ(texts.*p.text, p.startText) << p.option;
+  for (const ParameterFacts& p : kParameters) EXPECT_EQ(texts.*p.text, p.startText) << p.option;
 }
 
 // Names and options are unique, so that every lookup by one of them finds one parameter; only
@@ -35,7 +35,7 @@ TEST(Parameters, DefaultTextsAreTheStartTextsFieldByField) {
 TEST(Parameters, NamesAndOptionsAreUnique) {
   std::set<std::string> seen;
   int withoutBar = 0;
-  for (const ParameterSpec& p : kParameters) {
+  for (const ParameterFacts& p : kParameters) {
     for (const char* name : {p.name, p.option}) EXPECT_TRUE(seen.insert(name).second) << name;
     EXPECT_EQ(ParameterByOption(p.option), &p);
     if (!p.bar) {
@@ -57,7 +57,7 @@ TEST(Parameters, HelpNamesTheTablesKeys) {
   ASSERT_GT(st.nTable, 1);
   const auto rows = static_cast<std::size_t>(st.nTable);
   struct Axis {
-    const ParameterSpec& p;
+    const ParameterFacts& p;
     const std::vector<double>& keys;
   };
   for (const Axis a :

@@ -379,8 +379,8 @@ TEST(ContourCuts, DriftingSegmentsAreThoseWithAnEndThatMayMove) {
   RasterImage picture(600, 400, kPlotBackground);
   StartPicture(picture.raster(), st);
   const DeviceMap& map = picture.raster().Map();
-  const std::vector<PointRun> runs = RunsThatCanReach(
-      st, map, SpansOfColor(picture.raster(), kContourColor), 600, 400);
+  const std::vector<PointRun> runs =
+      RunsThatCanReach(st, map, SpansOfColor(picture.raster(), kContourColor), 600, 400);
   AdvanceToFrame(st, 3);
   const double drift = 0.001;  // a third of a pixel
   const auto moves = [&](int i, int j) {

@@ -56,7 +56,7 @@ struct StartedWindow {
     // The options' texts, as the exporter takes them, into the parameter set.
     jouk::ParameterTexts texts;
     for (qsizetype k = 0; k + 1 < parameters.size(); k += 2) {
-      const jouk::ParameterSpec* p = jouk::ParameterByOption(parameters[k].toStdString());
+      const jouk::ParameterFacts* p = jouk::ParameterByOption(parameters[k].toStdString());
       if (p == nullptr) qFatal("no parameter for %s", qPrintable(parameters[k]));
       texts.*(p->text) = parameters[k + 1].toStdString();
     }

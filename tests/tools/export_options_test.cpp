@@ -164,9 +164,8 @@ namespace {
 TEST(ExportOptions, ProbeFieldAndViewOptions) {
   ExportOptions opts;
   std::string error;
-  ASSERT_TRUE(ParseExportOptions({"--format", "probe", "--at", "0.5,-0.25", "--at=-1e-3,2",
-                                  "--view", "tunnel"},
-                                 opts, error))
+  ASSERT_TRUE(ParseExportOptions(
+      {"--format", "probe", "--at", "0.5,-0.25", "--at=-1e-3,2", "--view", "tunnel"}, opts, error))
       << error;
   EXPECT_EQ(opts.format, ExportFormat::kProbe);
   ASSERT_EQ(opts.at.size(), 2u);
@@ -175,9 +174,9 @@ TEST(ExportOptions, ProbeFieldAndViewOptions) {
   EXPECT_EQ(opts.view, FlowView::kTunnel);
 
   ExportOptions field;
-  ASSERT_TRUE(ParseExportOptions({"--format", "field", "--map", "0", "--cp", "--size", "900x600",
-                                  "--output", "F.SVG"},
-                                 field, error))
+  ASSERT_TRUE(ParseExportOptions(
+      {"--format", "field", "--map", "0", "--cp", "--size", "900x600", "--output", "F.SVG"}, field,
+      error))
       << error;
   EXPECT_EQ(field.map, 0);
   EXPECT_TRUE(field.cp);

@@ -64,7 +64,7 @@ TEST(TablesJson, HoldsTheParameterTable) {
   const QJsonArray parameters = doc["parameters"].toArray();
   ASSERT_EQ(parameters.size(), static_cast<qsizetype>(kParameterCount));
   for (std::size_t k = 0; k < kParameterCount; ++k) {
-    const ParameterSpec& p = kParameters[k];
+    const ParameterFacts& p = kParameters[k];
     const QJsonObject o = parameters[static_cast<qsizetype>(k)].toObject();
     EXPECT_EQ(o["label"].toString(), Utf8(p.label)) << p.option;
     EXPECT_EQ(o["name"].toString(), Utf8(p.name)) << p.option;

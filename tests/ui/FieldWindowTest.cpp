@@ -62,14 +62,14 @@ QImage Replayed(const jouk::ParameterTexts& texts, jouk::FlowView view, int tick
 }
 
 // The field picture of the model for a store, at the view's device pixels.
-QImage FieldPicture(const jouk::FlowState& st, const jouk::FieldPictureSpec& spec, QSize size,
+QImage FieldPicture(const jouk::FlowState& st, const jouk::FieldPictureSetup& setup, QSize size,
                     int pen) {
   QImage image(size, QImage::Format_RGB32);
   image.fill(QColor(jouk::kPlotBackground));
   jouk::Raster raster(reinterpret_cast<jouk::Rgb*>(image.bits()), size.width(), size.height(),
                       image.bytesPerLine() / 4, jouk::kPlotBackground);
   jouk::MessageId reason{};
-  if (!jouk::DrawFieldPicture(raster, st, spec, pen, reason)) qFatal("no field picture");
+  if (!jouk::DrawFieldPicture(raster, st, setup, pen, reason)) qFatal("no field picture");
   return image;
 }
 
@@ -314,11 +314,11 @@ class FieldWindowTest : public QObject {
       slider->setValue(row.step);
       cp->setChecked(row.cp);
       orientation->setCurrentIndex(row.orientation);
-      const jouk::FieldPictureSpec spec{
+      const jouk::FieldPictureSetup setup{
           .t = row.step / 100.0,
           .cp = row.cp,
           .view = row.orientation == 1 ? jouk::FlowView::kTunnel : jouk::FlowView::kMain};
-      QCOMPARE(Pixels(view->image()), FieldPicture(Store(w.form), spec, size, Pen(*view)));
+      QCOMPARE(Pixels(view->image()), FieldPicture(Store(w.form), setup, size, Pen(*view)));
     }
 
     // What a frame of Play costs, with and without the pressure colours.
@@ -338,7 +338,7 @@ class FieldWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(slider->value() != 49, 5000);
     QCOMPARE(view->image().size(), FieldView::PictureSize());
     play->click();
-    const jouk::FieldPictureSpec stopped{
+    const jouk::FieldPictureSetup stopped{
         .t = slider->value() / 100.0, .cp = true, .view = jouk::FlowView::kTunnel};
     QCOMPARE(Pixels(view->image()), FieldPicture(Store(w.form), stopped, size, Pen(*view)));
     cp->setChecked(false);
@@ -350,8 +350,8 @@ class FieldWindowTest : public QObject {
     QCOMPARE(TopLevel("Form_Field", &count), window.data());
     QCOMPARE(count, 1);
     StartWithTexts(w.form, jouk::ParameterTexts{.Alfa = "-3", .Olcek = "2"});
-    const jouk::FieldPictureSpec spec{.t = 1, .cp = false, .view = jouk::FlowView::kTunnel};
-    QCOMPARE(Pixels(view->image()), FieldPicture(Store(w.form), spec, size, Pen(*view)));
+    const jouk::FieldPictureSetup setup{.t = 1, .cp = false, .view = jouk::FlowView::kTunnel};
+    QCOMPARE(Pixels(view->image()), FieldPicture(Store(w.form), setup, size, Pen(*view)));
     const QImage kept = view->image().copy();
     Child<QLineEdit>(w.form, "Text_dR")->setText(QStringLiteral("-1"));
     Child<QPushButton>(w.form, "Command_START")->click();
@@ -431,15 +431,15 @@ class FieldWindowTest : public QObject {
     QString answer;
     field->SetFileChooser(
         [&answer](const QString&, const QString&, const QStringList&, QString*) { return answer; });
-    const jouk::FieldPictureSpec spec{.t = 0.5, .cp = true, .view = jouk::FlowView::kMain};
+    const jouk::FieldPictureSetup setup{.t = 0.5, .cp = true, .view = jouk::FlowView::kMain};
     jouk::MessageId reason{};
     answer = dir.filePath(QStringLiteral("field.png"));
     Child<QPushButton>(*window, "Button_Save")->click();
-    QCOMPARE(ReadAll(answer), jouk::FieldPng(Store(w.form), spec, 600, 400, 1, reason));
+    QCOMPARE(ReadAll(answer), jouk::FieldPng(Store(w.form), setup, 600, 400, 1, reason));
     answer = dir.filePath(QStringLiteral("field.svg"));
     Child<QPushButton>(*window, "Button_Save")->click();
     std::string svg;
-    QVERIFY(jouk::FieldSvg(Store(w.form), spec, 600, 400, jouk::PictureDescription(kSteep, 0), svg,
+    QVERIFY(jouk::FieldSvg(Store(w.form), setup, 600, 400, jouk::PictureDescription(kSteep, 0), svg,
                            reason));
     QCOMPARE(ReadAll(answer), QByteArray::fromStdString(svg));
     Child<QPushButton>(*window, "Button_Copy")->click();

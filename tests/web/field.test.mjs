@@ -244,10 +244,10 @@ test('the flow field panel: the exporter\'s pictures, hover marks, recompute and
     assert.ok(placed[0] >= placed[1], 'the panel beside the main window');
     await start(page, [null, null, '10', null, null, null, '7'], 2);
     let texts = await pageTexts(page);
-    for (const [name, spec] of kStages) {
-      await setPanel(page, spec);
+    for (const [name, setup] of kStages) {
+      await setPanel(page, setup);
       const pixels = await canvasPixels(page, 'FieldView');
-      const expected = exportedField(texts, spec);
+      const expected = exportedField(texts, setup);
       assert.ok(pixels.equals(expected), `${name}: differs at ${firstDifference(pixels, expected, 600)}`);
     }
     // The hover: the readout of the plot at t = 1, and the marks of the two planes answer each
@@ -277,16 +277,16 @@ test('the flow field panel: the exporter\'s pictures, hover marks, recompute and
     assert.ok(relative(there.b.psi, there.a.psi) < 1e-6, JSON.stringify(there));
 
     // The files, for a stage between the planes with the colours.
-    const spec = { t: 0.5, cp: 1, view: 0 };
-    await setPanel(page, spec);
+    const setup = { t: 0.5, cp: 1, view: 0 };
+    await setPanel(page, setup);
     const panelSave = () => page.click('#Button_Save');
-    assert.ok((await saved(panelSave, 'flow-field.svg', 2)).equals(exportedField(texts, spec, true)), 'SVG bytes');
-    assert.ok(decodePng(await saved(panelSave, 'flow-field.png', 1)).rgba.equals(exportedField(texts, spec)), 'PNG pixels');
+    assert.ok((await saved(panelSave, 'flow-field.svg', 2)).equals(exportedField(texts, setup, true)), 'SVG bytes');
+    assert.ok(decodePng(await saved(panelSave, 'flow-field.png', 1)).rgba.equals(exportedField(texts, setup)), 'PNG pixels');
 
     // An accepted recompute is followed; a rejected one leaves the picture.
     await start(page, [null, null, '4', null, null, null, '11'], 1);
     texts = await pageTexts(page);
-    assert.ok((await canvasPixels(page, 'FieldView')).equals(exportedField(texts, spec)), 'after the recompute');
+    assert.ok((await canvasPixels(page, 'FieldView')).equals(exportedField(texts, setup)), 'after the recompute');
     const shown = await canvasPixels(page, 'FieldView');
     const draws = await page.$eval('#FieldView', (c) => c.dataset.draws);
     await setTexts(page, [null, null, null, null, null, null, null, '-1']);
@@ -295,7 +295,7 @@ test('the flow field panel: the exporter\'s pictures, hover marks, recompute and
     await page.click('#Dialog_Message .buttons button');
     assert.equal(await page.$eval('#FieldView', (c) => c.dataset.draws), draws);
     assert.ok((await canvasPixels(page, 'FieldView')).equals(shown), 'kept on the rejection');
-    await setPanel(page, spec);
+    await setPanel(page, setup);
     assert.ok((await canvasPixels(page, 'FieldView')).equals(shown), 'the flow of the last accepted texts');
 
     // Play runs the stage down from 1 and back, about three seconds a round.
@@ -323,11 +323,11 @@ test('at a ratio of 2 the panel is the desktop raster\'s field picture at 1200 Ã
     const texts = await pageTexts(page);
     await choose(page, 'Mn_Field');
     assert.deepEqual(await page.$eval('#FieldView', (c) => [c.width, c.height, c.dataset.pen]), [1200, 800, '2']);
-    for (const [name, spec] of [kStages[1], kStages[5]]) {
-      await setPanel(page, spec);
+    for (const [name, setup] of [kStages[1], kStages[5]]) {
+      await setPanel(page, setup);
       const pixels = await canvasPixels(page, 'FieldView');
-      const expected = execFileSync(fieldPixels, ['1200', '800', '2', String(spec.t), String(spec.cp),
-        spec.view === 1 ? 'tunnel' : 'main', ...texts], { maxBuffer: 1 << 26 });
+      const expected = execFileSync(fieldPixels, ['1200', '800', '2', String(setup.t), String(setup.cp),
+        setup.view === 1 ? 'tunnel' : 'main', ...texts], { maxBuffer: 1 << 26 });
       assert.ok(pixels.equals(expected), `${name}: differs at ${firstDifference(pixels, expected, 1200)}`);
     }
     // Play's frames with the colours are drafts; the picture it stops at is drawn whole.

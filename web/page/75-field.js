@@ -145,7 +145,7 @@ Jouk.FieldPanel = class FieldPanel {
   }
 
   // What the picture shows: the stage, the pressure colours (1) and the view (1 horizontal).
-  spec() {
+  setup() {
     return { t: Number(this.slider.value) / this.tables.stageSteps, cp: this.cp.checked ? 1 : 0,
       view: Number(this.orientation.value) };
   }
@@ -176,7 +176,7 @@ Jouk.FieldPanel = class FieldPanel {
     const m = this.app.module;
     this.follow();
     if (this.field === 0) return;
-    const { t, cp, view } = this.spec();
+    const { t, cp, view } = this.setup();
     if (draft) this.draft ??= m._jouk_field_create(this.size.width, this.size.height, 1);
     const field = draft && this.draft !== 0 ? this.draft : this.field;
     const drawn = m._jouk_field_draw(field, this.app.session, t, cp, view) === 1;
@@ -205,7 +205,7 @@ Jouk.FieldPanel = class FieldPanel {
     const g = this.markCanvas.getContext('2d');
     g.setTransform(1, 0, 0, 1, 0, 0);
     g.clearRect(0, 0, this.markCanvas.width, this.markCanvas.height);
-    const { t, view } = this.spec();
+    const { t, view } = this.setup();
     const r = this.pointer === null ? { ok: false }
       : Jouk.readoutAt(this.app, this.pointer.u, this.pointer.v, this.size, t, view);
     this.readout.textContent = r.ok ? r.text : '';
@@ -232,7 +232,7 @@ Jouk.FieldPanel = class FieldPanel {
       if (drafted) this.redraw();
       return;
     }
-    const from = this.spec().t;
+    const from = this.setup().t;
     const started = performance.now();
     this.playTimer = setInterval(() => {
       const stage = this.app.module._jouk_played_stage((performance.now() - started) / 1000, from);
@@ -246,7 +246,7 @@ Jouk.FieldPanel = class FieldPanel {
   // The file of kind (0 SVG, 1 PNG's pixels) as bytes, or null.
   made(kind) {
     const m = this.app.module;
-    const { t, cp, view } = this.spec();
+    const { t, cp, view } = this.setup();
     const size = m._jouk_field_save(this.field, this.app.session, t, cp, view, kind);
     if (size === 0) return null;
     return new Uint8Array(m.HEAPU8.buffer, m._jouk_field_answer(this.field), size).slice();
